@@ -1,0 +1,13 @@
+// Tarnwick: the program's entry point.
+#include "model/Globals.h"
+#include "platform/Runtime.h"
+
+int main(int argc, char** argv) {
+    RuntimeInit(argc, argv);
+    Globals::CreateArrays();
+    Globals::StartUp();
+    int status = RuntimeRun();
+    Globals::ReleaseArrays();
+    RuntimeExit();
+    return status;
+}

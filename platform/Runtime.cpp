@@ -1,0 +1,102 @@
+#include "platform/Runtime.h"
+#include "platform/Numbers.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const auto programStart = std::chrono::steady_clock::now();
+bool headlessMode = false;
+std::unique_ptr<QApplication> application;
+uint64_t backgroundCalls = 0;
+
+seams::TextHandler msgBoxHandler;
+seams::TextHandler showURLHandler;
+seams::TicksSource ticksSource;
+
+QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+void realMsgBox(const std::string& text) {
+    if (headlessMode || !qApp) {
+        // Nobody can answer a box without a screen: report it and go on.
+        std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
+        return;
+    }
+    QString shown = toQt(text);
+    shown.replace(QChar('\r'), QChar('\n'));
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shown,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void realShowURL(const std::string& address) {
+    if (headlessMode) {
+        std::fprintf(stderr, "ShowURL: %s\n", address.c_str());
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(toQt(address)));
+}
+
+int32_t realTicks() {
+    auto elapsed = std::chrono::steady_clock::now() - programStart;
+    return static_cast<int32_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * 60 / 1000000);
+}
+
+} // namespace
+
+void RuntimeInit(int& argc, char** argv, bool headless) {
+    headlessMode = headless;
+    if (headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qApp) application = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName("Tarnwick");
+    QApplication::setApplicationDisplayName("Tarnwick");
+}
+
+int RuntimeRun() { return qApp ? QApplication::exec() : 1; }
+
+void RuntimeQuit() {
+    if (qApp) QApplication::quit();
+}
+
+void RuntimeExit() { application.reset(); }
+
+void MsgBox(const std::string& text) { msgBoxHandler ? msgBoxHandler(text) : realMsgBox(text); }
+
+void ShowURL(const std::string& address) {
+    showURLHandler ? showURLHandler(address) : realShowURL(address);
+}
+
+void RuntimeBackgroundTask() {
+    // Deliberately dispatches nothing: the program's loops are short, and running input or
+    // timer handlers here could change a surface's sprite list under a loop that reads it.
+    ++backgroundCalls;
+}
+
+int32_t Ticks() { return ticksSource ? ticksSource() : realTicks(); }
+
+namespace seams {
+TextHandler setMsgBoxHandler(TextHandler handler) {
+    auto old = std::move(msgBoxHandler);
+    msgBoxHandler = std::move(handler);
+    return old;
+}
+TextHandler setShowURLHandler(TextHandler handler) {
+    auto old = std::move(showURLHandler);
+    showURLHandler = std::move(handler);
+    return old;
+}
+TicksSource setTicksSource(TicksSource source) {
+    auto old = std::move(ticksSource);
+    ticksSource = std::move(source);
+    return old;
+}
+uint64_t backgroundTaskCalls() { return backgroundCalls; }
+} // namespace seams

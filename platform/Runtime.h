@@ -1,0 +1,42 @@
+#pragma once
+// The program's runtime services: start-up of the GUI, message boxes, the browser, the tick
+// counter and the background task of long loops.
+//
+// Message boxes, the browser and the tick counter go through replaceable handlers, so a test
+// records what the program would show or open and fixes the clock; nothing then blocks.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Starts the GUI toolkit. Call once, before any window or picture is made. With
+// headless true the toolkit uses its offscreen platform (tests).
+void RuntimeInit(int& argc, char** argv, bool headless = false);
+// Runs the event loop until Quit; returns the exit status.
+int RuntimeRun();
+// Ends the event loop.
+void RuntimeQuit();
+// Releases the GUI toolkit; call once, after the event loop has ended.
+void RuntimeExit();
+
+// Shows text in a modal message box; the caller goes on when it is dismissed.
+void MsgBox(const std::string& text);
+// Opens the address in the user's browser.
+void ShowURL(const std::string& address);
+
+// Called once per pass of every loop of the program. It dispatches no input or timer
+// events, so no handler runs again while a loop is under way.
+void RuntimeBackgroundTask();
+
+namespace seams {
+using TextHandler = std::function<void(const std::string&)>;
+using TicksSource = std::function<int32_t()>;
+
+// Each setter installs a handler and returns the previous one; an empty function restores
+// the real behaviour.
+TextHandler setMsgBoxHandler(TextHandler handler);
+TextHandler setShowURLHandler(TextHandler handler);
+TicksSource setTicksSource(TicksSource source);
+// Number of RuntimeBackgroundTask calls since the program started.
+uint64_t backgroundTaskCalls();
+} // namespace seams
