@@ -5,10 +5,12 @@ PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev 
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 BUILD      := build
 BUILD_SAN  := build-san
+BUILD_FUZZ := build-fuzz
+FUZZ_TIME  ?= 30
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-plain test-san bench clean
+.PHONY: all deps build run test test-plain test-san test-fuzz bench clean
 
 all: build
 
@@ -44,10 +46,28 @@ test-san: deps $(BUILD_SAN)/build.ninja
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-plain test-san
+# The property-list fuzzer: clang's libFuzzer with ASan and UBSan, built apart from the
+# Qt project, run from the two example lists; any crash it finds fails the target and
+# leaves its input in $(BUILD_FUZZ)/artifacts/.
+$(BUILD_FUZZ)/build.ninja:
+	cmake -S tests/fuzz -B $(BUILD_FUZZ) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+
+test-fuzz: deps $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	mkdir -p $(BUILD_FUZZ)/corpus $(BUILD_FUZZ)/artifacts
+	cp tests/fuzz/corpus/* $(BUILD_FUZZ)/corpus/
+	@echo "Fuzzing the property-list reader for $(FUZZ_TIME) s (log: $(BUILD_FUZZ)/fuzz.log)"
+	@UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ./$(BUILD_FUZZ)/property_list_fuzz -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	  -dict=tests/fuzz/property_names.dict -artifact_prefix=$(BUILD_FUZZ)/artifacts/ \
+	  $(BUILD_FUZZ)/corpus >$(BUILD_FUZZ)/fuzz.log 2>&1 \
+	  || { tail -n 60 $(BUILD_FUZZ)/fuzz.log; echo "property_list_fuzz found a crash"; exit 1; }
+	@grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' $(BUILD_FUZZ)/fuzz.log
+
+test: test-plain test-san test-fuzz
 
 bench: build
 	./$(BUILD)/bench/tarnwick_bench
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)

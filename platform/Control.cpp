@@ -24,6 +24,7 @@ bool Control::RaiseEvent(const std::string& event) {
 bool Control::SetProperty(std::string_view name, const PropertyValue& value) {
     if (SameName(name, "Index")) return AssignProperty(Index, value);
     if (SameName(name, "Name")) return AssignProperty(Name, value);
+    if (SameName(name, "InitialParent")) return AssignProperty(InitialParent, value);
     return Object::SetProperty(name, value);
 }
 

@@ -26,9 +26,12 @@ public:
     int32_t Index = NoIndex;
     std::string Name;
 
-    // The window the control belongs to, or nullptr.
-    ::Window* Window() const { return window_; }
+    // The window the control belongs to, or nullptr. A window's non-visual children may
+    // answer it otherwise.
+    virtual ::Window* Window() const { return window_; }
     void setWindow(::Window* window) { window_ = window; }
+    // The name of the control inside which this one lies, or empty.
+    std::string InitialParent;
 
     // From now on the event of that name calls the handler (one handler per event).
     void InstallEventHandler(const std::string& event, EventHandler handler);

@@ -1,0 +1,56 @@
+#include "platform/Application.h"
+#include "platform/Menu.h"
+#include "platform/MenuImpl.h"
+#include "platform/Runtime.h"
+#include "platform/Window.h"
+
+#include <QTimer>
+
+namespace {
+std::shared_ptr<Application>& appObject() {
+    static std::shared_ptr<Application> app;
+    return app;
+}
+} // namespace
+
+void Application::AddMenuHandler(const std::string& itemName, MenuHandler handler) {
+    menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Application::HandleMenu(const std::string& itemName) {
+    auto it = menuHandlers_.find(itemName);
+    if (it == menuHandlers_.end() || !it->second) return false;
+    auto keep = shared_from_this();
+    auto handler = it->second;
+    handler(); // the result is the program's; nothing more is done with it
+    return true;
+}
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) { appObject() = std::move(app); }
+
+std::shared_ptr<Application> GetAppObject() { return appObject(); }
+
+void EnableMenuItems() {
+    auto app = appObject();
+    if (app && app->MenuBar) ResetMenuEnabling(*app->MenuBar);
+    // Window menu bars that are not the application's are reset too.
+    for (auto& w : OpenWindows())
+        if (w->MenuBar && (!app || w->MenuBar != app->MenuBar)) ResetMenuEnabling(*w->MenuBar);
+    if (app) app->Event_EnableMenuItems();
+    RefreshAllMenuBars();
+}
+
+int RuntimeRunApplication() {
+    if (auto app = appObject())
+        QTimer::singleShot(0, [app] {
+            app->Event_Open();
+            EnableMenuItems();
+        });
+    int status = RuntimeRun();
+    CloseAllWindows();
+    return status;
+}
+
+void RuntimeReleaseAppObject() { appObject().reset(); }
+
+void RuntimeInitExternalClasses() {}

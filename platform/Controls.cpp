@@ -1,0 +1,387 @@
+#include "platform/Controls.h"
+#include "platform/PictureImpl.h"
+#include "platform/Window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string fromQt(const QString& s) { return s.toStdString(); }
+
+// The program's texts break lines with CR; Qt's with LF.
+QString linesToQt(const std::string& s) {
+    QString q = toQt(s);
+    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace(QChar('\r'), QChar('\n'));
+    return q;
+}
+std::string linesFromQt(const QString& s) {
+    QString q = s;
+    q.replace(QChar('\n'), QChar('\r'));
+    return fromQt(q);
+}
+
+void setColours(QWidget* w, QPalette::ColorRole role, Color c) {
+    QPalette p = w->palette();
+    p.setColor(role, toQColor(c));
+    w->setPalette(p);
+}
+
+template <class W> W* widgetOf(const RectControl& c) { return static_cast<W*>(c.widget()); }
+
+} // namespace
+
+// ---- TextStyle ----------------------------------------------------------------------
+
+bool TextStyle::set(std::string_view name, const PropertyValue& value, bool& handled) {
+    handled = true;
+    if (SameName(name, "TextFont")) return AssignProperty(TextFont, value);
+    if (SameName(name, "TextSize")) return AssignProperty(TextSize, value);
+    if (SameName(name, "Bold")) return AssignProperty(Bold, value);
+    if (SameName(name, "Italic")) return AssignProperty(Italic, value);
+    if (SameName(name, "Underline")) return AssignProperty(Underline, value);
+    handled = false;
+    return false;
+}
+
+void TextStyle::applyTo(QWidget* widget) const {
+    if (!widget) return;
+    QFont font = widget->font();
+    if (!TextFont.empty() && TextFont != "System") font.setFamily(toQt(TextFont));
+    if (TextSize > 0) font.setPixelSize(TextSize);
+    font.setBold(Bold);
+    font.setItalic(Italic);
+    font.setUnderline(Underline);
+    widget->setFont(font);
+}
+
+
+// ---- StaticText -----------------------------------------------------------------------
+
+void StaticText::setText(const std::string& text) {
+    text_ = text;
+    syncWidget();
+}
+
+void StaticText::setTextAlign(int align) {
+    align_ = align;
+    syncWidget();
+}
+
+QWidget* StaticText::createWidget(QWidget* parent) { return new QLabel(parent); }
+
+void StaticText::syncWidget() {
+    auto label = widgetOf<QLabel>(*this);
+    if (!label) return;
+    label->setText(linesToQt(text_));
+    Qt::Alignment h = align_ == 1 ? Qt::AlignHCenter : align_ == 2 ? Qt::AlignRight : Qt::AlignLeft;
+    label->setAlignment(h | Qt::AlignTop);
+    label->setWordWrap(Multiline);
+    setColours(label, QPalette::WindowText, TextColor);
+    style.applyTo(label);
+}
+
+bool StaticText::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (SameName(name, "Text")) {
+        std::string t;
+        return AssignProperty(t, value) && (setText(t), true);
+    }
+    if (SameName(name, "TextAlign")) {
+        int32_t a = 0;
+        return AssignProperty(a, value) && (setTextAlign(a), true);
+    }
+    if (SameName(name, "Multiline")) return AssignProperty(Multiline, value) && (syncWidget(), true);
+    if (SameName(name, "TextColor")) return AssignProperty(TextColor, value) && (syncWidget(), true);
+    if (bool handled = false, ok = style.set(name, value, handled); handled) {
+        syncWidget();
+        return ok;
+    }
+    return RectControl::SetProperty(name, value);
+}
+
+// ---- PushButton -----------------------------------------------------------------------
+
+void PushButton::setCaption(const std::string& caption) {
+    caption_ = caption;
+    syncWidget();
+}
+
+void PushButton::Push() {
+    if (Enabled()) RaiseEvent("Action");
+}
+
+QWidget* PushButton::createWidget(QWidget* parent) {
+    auto button = new QPushButton(parent);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, [this] { RaiseEvent("Action"); });
+    return button;
+}
+
+void PushButton::syncWidget() {
+    auto button = widgetOf<QPushButton>(*this);
+    if (!button) return;
+    button->setText(toQt(caption_));
+    button->setDefault(Default);
+    style.applyTo(button);
+}
+
+bool PushButton::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (SameName(name, "Caption")) {
+        std::string t;
+        return AssignProperty(t, value) && (setCaption(t), true);
+    }
+    if (SameName(name, "Default")) return AssignProperty(Default, value) && (syncWidget(), true);
+    if (SameName(name, "Cancel")) return AssignProperty(Cancel, value);
+    if (bool handled = false, ok = style.set(name, value, handled); handled) {
+        syncWidget();
+        return ok;
+    }
+    return RectControl::SetProperty(name, value);
+}
+
+// ---- EditField ------------------------------------------------------------------------
+
+std::string EditField::Text() const { return text_; }
+
+void EditField::setText(const std::string& text) {
+    text_ = text;
+    syncWidget();
+}
+
+QWidget* EditField::createWidget(QWidget* parent) {
+    if (Multiline) {
+        auto edit = new QPlainTextEdit(parent);
+        QObject::connect(edit, &QPlainTextEdit::textChanged,
+                         [this, edit] { text_ = linesFromQt(edit->toPlainText()); });
+        return edit;
+    }
+    auto edit = new QLineEdit(parent);
+    QObject::connect(edit, &QLineEdit::textEdited,
+                     [this](const QString& t) { text_ = fromQt(t); });
+    return edit;
+}
+
+void EditField::syncWidget() {
+    QWidget* w = widget();
+    if (!w) return;
+    if (auto line = qobject_cast<QLineEdit*>(w)) {
+        QString t = toQt(text_);
+        if (line->text() != t) line->setText(t);
+        line->setEchoMode(Password ? QLineEdit::Password : QLineEdit::Normal);
+        line->setReadOnly(ReadOnly);
+        line->setMaxLength(LimitText > 0 ? LimitText : 32767);
+        line->setFrame(Border);
+        Qt::Alignment a = Alignment == 2 ? Qt::AlignHCenter : Alignment == 3 ? Qt::AlignRight : Qt::AlignLeft;
+        line->setAlignment(a | Qt::AlignVCenter);
+    } else if (auto edit = qobject_cast<QPlainTextEdit*>(w)) {
+        QString t = linesToQt(text_);
+        if (edit->toPlainText() != t) edit->setPlainText(t);
+        edit->setReadOnly(ReadOnly);
+        edit->setFrameShape(Border ? QFrame::StyledPanel : QFrame::NoFrame);
+    }
+    setColours(w, QPalette::Text, TextColor);
+    setColours(w, QPalette::Base, BackColor);
+    style.applyTo(w);
+}
+
+bool EditField::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (SameName(name, "Text")) {
+        std::string t;
+        return AssignProperty(t, value) && (setText(t), true);
+    }
+    bool* flag = SameName(name, "Border")      ? &Border
+                 : SameName(name, "Password")  ? &Password
+                 : SameName(name, "ReadOnly")  ? &ReadOnly
+                 : SameName(name, "Multiline") ? &Multiline
+                                               : nullptr;
+    if (flag) return AssignProperty(*flag, value) && (syncWidget(), true);
+    if (SameName(name, "LimitText")) return AssignProperty(LimitText, value) && (syncWidget(), true);
+    if (SameName(name, "Alignment")) return AssignProperty(Alignment, value) && (syncWidget(), true);
+    if (SameName(name, "TextColor")) return AssignProperty(TextColor, value) && (syncWidget(), true);
+    if (SameName(name, "BackColor")) return AssignProperty(BackColor, value) && (syncWidget(), true);
+    if (bool handled = false, ok = style.set(name, value, handled); handled) {
+        syncWidget();
+        return ok;
+    }
+    return RectControl::SetProperty(name, value);
+}
+
+// ---- PopupMenu ------------------------------------------------------------------------
+
+void PopupMenu::setListIndex(int index) {
+    listIndex_ = index >= 0 && index < ListCount() ? index : -1;
+    syncWidget();
+}
+
+std::string PopupMenu::List(int row) const {
+    return row >= 0 && row < ListCount() ? rows_[std::size_t(row)] : std::string();
+}
+
+void PopupMenu::setInitialValue(const std::string& rows) {
+    rows_.clear();
+    std::size_t start = 0;
+    while (start <= rows.size() && !rows.empty()) {
+        std::size_t end = rows.find('\r', start);
+        if (end == std::string::npos) end = rows.size();
+        rows_.push_back(rows.substr(start, end - start));
+        start = end + 1;
+    }
+    if (listIndex_ >= ListCount()) listIndex_ = ListCount() - 1;
+    if (auto combo = widgetOf<QComboBox>(*this)) {
+        combo->clear();
+        syncWidget();
+    }
+}
+
+QWidget* PopupMenu::createWidget(QWidget* parent) {
+    auto combo = new QComboBox(parent);
+    QObject::connect(combo, &QComboBox::activated, [this](int row) { listIndex_ = row; });
+    return combo;
+}
+
+void PopupMenu::syncWidget() {
+    auto combo = widgetOf<QComboBox>(*this);
+    if (!combo) return;
+    if (combo->count() != ListCount()) {
+        combo->clear();
+        for (auto& r : rows_) combo->addItem(toQt(r));
+    }
+    combo->setCurrentIndex(listIndex_);
+    style.applyTo(combo);
+}
+
+bool PopupMenu::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (SameName(name, "InitialValue")) {
+        std::string t;
+        return AssignProperty(t, value) && (setInitialValue(t), true);
+    }
+    if (SameName(name, "ListIndex")) {
+        int32_t i = 0;
+        return AssignProperty(i, value) && (setListIndex(i), true);
+    }
+    if (bool handled = false, ok = style.set(name, value, handled); handled) {
+        syncWidget();
+        return ok;
+    }
+    return RectControl::SetProperty(name, value);
+}
+
+// ---- RadioButton ----------------------------------------------------------------------
+
+void RadioButton::setCaption(const std::string& caption) {
+    caption_ = caption;
+    syncWidget();
+}
+
+void RadioButton::setValue(bool value) {
+    value_ = value;
+    if (value)
+        if (::Window* w = Window())
+            for (auto& c : w->Controls())
+                if (auto other = std::dynamic_pointer_cast<RadioButton>(c);
+                    other && other.get() != this && other->value_) {
+                    other->value_ = false;
+                    other->syncWidget();
+                }
+    syncWidget();
+}
+
+QWidget* RadioButton::createWidget(QWidget* parent) {
+    auto radio = new QRadioButton(parent);
+    radio->setAutoExclusive(false); // exclusive across the whole window instead
+    QObject::connect(radio, &QRadioButton::clicked, [this](bool) { setValue(true); });
+    return radio;
+}
+
+void RadioButton::syncWidget() {
+    auto radio = widgetOf<QRadioButton>(*this);
+    if (!radio) return;
+    radio->setText(toQt(caption_));
+    radio->setChecked(value_);
+    style.applyTo(radio);
+}
+
+bool RadioButton::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (SameName(name, "Caption")) {
+        std::string t;
+        return AssignProperty(t, value) && (setCaption(t), true);
+    }
+    if (SameName(name, "Value")) {
+        bool b = false;
+        return AssignProperty(b, value) && (setValue(b), true);
+    }
+    if (bool handled = false, ok = style.set(name, value, handled); handled) {
+        syncWidget();
+        return ok;
+    }
+    return RectControl::SetProperty(name, value);
+}
+
+// ---- Canvas ---------------------------------------------------------------------------
+
+namespace {
+class CanvasWidget : public QWidget {
+public:
+    CanvasWidget(QWidget* parent, const Canvas& canvas) : QWidget(parent), canvas_(canvas) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const auto& picture = canvas_.Backdrop();
+        if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), drawableImage(*picture));
+    }
+
+private:
+    const Canvas& canvas_;
+};
+
+class RectangleWidget : public QWidget {
+public:
+    RectangleWidget(QWidget* parent, const Rectangle& r) : QWidget(parent), rect_(r) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const int w = width(), h = height(), b = std::max(rect_.BorderWidth, 0);
+        p.fillRect(0, 0, w, h, toQColor(rect_.FillColor));
+        if (b == 0) return;
+        p.fillRect(0, 0, w, b, toQColor(rect_.TopLeftColor));
+        p.fillRect(0, 0, b, h, toQColor(rect_.TopLeftColor));
+        p.fillRect(0, h - b, w, b, toQColor(rect_.BottomRightColor));
+        p.fillRect(w - b, 0, b, h, toQColor(rect_.BottomRightColor));
+    }
+
+private:
+    const Rectangle& rect_;
+};
+} // namespace
+
+void Canvas::setBackdrop(std::shared_ptr<Picture> picture) {
+    backdrop_ = std::move(picture);
+    requestRepaint();
+}
+
+QWidget* Canvas::createWidget(QWidget* parent) { return new CanvasWidget(parent, *this); }
+
+// ---- Rectangle ------------------------------------------------------------------------
+
+QWidget* Rectangle::createWidget(QWidget* parent) { return new RectangleWidget(parent, *this); }
+
+bool Rectangle::SetProperty(std::string_view name, const PropertyValue& value) {
+    bool ok = false;
+    if (SameName(name, "BorderWidth")) ok = AssignProperty(BorderWidth, value);
+    else if (SameName(name, "FillColor")) ok = AssignProperty(FillColor, value);
+    else if (SameName(name, "TopLeftColor")) ok = AssignProperty(TopLeftColor, value);
+    else if (SameName(name, "BottomRightColor")) ok = AssignProperty(BottomRightColor, value);
+    else return RectControl::SetProperty(name, value);
+    requestRepaint();
+    return ok;
+}

@@ -1,0 +1,394 @@
+#include "platform/Window.h"
+#include "platform/Controls.h"
+#include "platform/Menu.h"
+#include "platform/MenuImpl.h"
+#include "platform/PictureImpl.h"
+#include "platform/PropertyList.h"
+#include "platform/Runtime.h"
+#include "platform/Timer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+std::vector<std::shared_ptr<Window>>& openWindows() {
+    static std::vector<std::shared_ptr<Window>> windows;
+    return windows;
+}
+
+QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+} // namespace
+
+void ApplyPropertyList(Object& target, std::string_view list) {
+    // The lists are constants of the program: a fault is a programming error, shown so that
+    // it cannot go unnoticed, and the entries after it are not applied.
+    if (auto error = SetProperties(target, list)) MsgBox(error->message);
+}
+
+// ---- Qt side -----------------------------------------------------------------------
+
+// The widgets reach their window through a plain pointer that the window clears when it
+// closes or dies: a widget waiting for deferred deletion may still receive events.
+class ClientArea : public QWidget {
+public:
+    ClientArea(Window& owner) : owner(&owner) { setFocusPolicy(Qt::ClickFocus); }
+    Window* owner;
+    bool dragging = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!owner || !owner->HasBackColor) return;
+        QPainter p(this);
+        p.fillRect(rect(), toQColor(owner->BackColor));
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (!owner || e->button() != Qt::LeftButton) return;
+        auto keep = owner->shared_from_this();
+        QPoint pt = e->position().toPoint();
+        dragging = owner->Event_MouseDown(pt.x(), pt.y());
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (!owner || !dragging) return;
+        auto keep = owner->shared_from_this();
+        QPoint pt = e->position().toPoint();
+        owner->Event_MouseDrag(pt.x(), pt.y());
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (!owner || !dragging || e->button() != Qt::LeftButton) return;
+        dragging = false;
+        auto keep = owner->shared_from_this();
+        QPoint pt = e->position().toPoint();
+        owner->Event_MouseUp(pt.x(), pt.y());
+    }
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+};
+
+class TopLevel : public QMainWindow {
+public:
+    TopLevel(Window& owner) : owner(&owner) {}
+    Window* owner;
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->accept();
+        if (owner) {
+            auto keep = owner->shared_from_this();
+            owner->Close();
+        }
+    }
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::ActivationChange && isActiveWindow() && owner && owner->IsOpen()) {
+            auto keep = owner->shared_from_this();
+            owner->Event_Activate();
+        }
+        QMainWindow::changeEvent(e);
+    }
+};
+
+struct Window::Impl {
+    QPointer<TopLevel> top;
+    QPointer<ClientArea> client;
+    std::unique_ptr<MenuBarView> menuView;
+    int left = 0, top_ = 0;
+    bool positionSet = false;
+};
+
+void ClientArea::keyPressEvent(QKeyEvent* e) {
+    if (owner && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        // Return presses the window's default button.
+        auto keep = owner->shared_from_this();
+        for (auto& c : owner->Controls())
+            if (auto b = std::dynamic_pointer_cast<PushButton>(c); b && b->Default) {
+                if (b->Visible() && b->Enabled()) b->Push();
+                return;
+            }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void ClientArea::resizeEvent(QResizeEvent*) {
+    if (owner && owner->Resizeable) {
+        owner->setWidth(width());
+        owner->setHeight(height());
+    }
+}
+
+// ---- Window ------------------------------------------------------------------------
+
+Window::Window() : impl_(std::make_unique<Impl>()) {}
+
+void Window::detachWidgets() {
+    if (impl_->client) impl_->client->owner = nullptr;
+    if (impl_->top) impl_->top->owner = nullptr;
+}
+
+Window::~Window() {
+    detachWidgets();
+    controls_.clear();
+    // Deferred: the window may die inside an event handler of one of its own widgets.
+    if (impl_->top) {
+        impl_->top->hide();
+        impl_->top->deleteLater();
+    }
+}
+
+QWidget* Window::topLevelWidget() const { return impl_->top; }
+QWidget* Window::clientWidget() const { return impl_->client; }
+
+void Window::Constructor() {
+    if (built_) return;
+    built_ = true;
+    open_ = true;
+    // Registered first, so that code run while the window is built finds this window
+    // through its accessor instead of building a second one.
+    openWindows().push_back(std::static_pointer_cast<Window>(shared_from_this()));
+
+    impl_->top = new TopLevel(*this);
+    impl_->top->setAttribute(Qt::WA_DeleteOnClose, false);
+    impl_->client = new ClientArea(*this);
+    impl_->top->setCentralWidget(impl_->client);
+
+    Layout();
+    CreateControls();
+    AddMenuHandlers(*this);
+
+    for (auto& c : controls_)
+        if (auto rc = std::dynamic_pointer_cast<RectControl>(c)) rc->realize(impl_->client);
+    // A control inside another one shows above it.
+    for (auto& c : controls_) {
+        if (c->InitialParent.empty()) continue;
+        auto rc = std::dynamic_pointer_cast<RectControl>(c);
+        if (rc && rc->widget()) rc->widget()->raise();
+    }
+    applyWindowSettings();
+    ready_ = true;
+
+    // Open events: the controls' in creation order, then the window's. A handler may close
+    // the window; stop then.
+    auto keep = shared_from_this();
+    auto controls = controls_;
+    for (auto& c : controls) {
+        if (!open_) return;
+        c->RaiseEvent("Open");
+    }
+    if (open_) Event_Open();
+}
+
+void Window::applyWindowSettings() {
+    TopLevel* top = impl_->top;
+    if (!top) return;
+    top->setWindowTitle(toQt(Title));
+    Qt::WindowFlags flags = Qt::Window;
+    if (Frame == 3) flags = Qt::Tool;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (CloseButton) flags |= Qt::WindowCloseButtonHint;
+    if (MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (MaximizeButton && Resizeable) flags |= Qt::WindowMaximizeButtonHint;
+    if (Frame == 3) {
+        // Floating windows belong to the main (first document) window and stay above it.
+        for (auto& w : openWindows())
+            if (w.get() != this && w->Frame == 0 && w->topLevelWidget()) {
+                top->setParent(w->topLevelWidget(), flags);
+                break;
+            }
+    }
+    top->setWindowFlags(flags);
+    top->setWindowModality(Frame == 1 || Frame == 2 ? Qt::ApplicationModal : Qt::NonModal);
+
+    if (MenuBar) {
+        impl_->menuView = std::make_unique<MenuBarView>(MenuBar);
+        top->setMenuBar(impl_->menuView->build(top));
+    }
+    impl_->client->setAutoFillBackground(false);
+    if (Resizeable) {
+        impl_->client->setMinimumSize(std::max(MinWidth, 0), std::max(MinHeight, 0));
+        impl_->client->setMaximumSize(std::max(MaxWidth, 1), std::max(MaxHeight, 1));
+        impl_->client->resize(width_, height_);
+        top->adjustSize();
+    } else {
+        impl_->client->setFixedSize(width_, height_);
+        top->adjustSize();
+        top->setFixedSize(top->sizeHint());
+    }
+}
+
+void Window::placeOnScreen() {
+    TopLevel* top = impl_->top;
+    if (!top || placed_) return;
+    placed_ = true;
+    if (impl_->positionSet) {
+        top->move(impl_->left, impl_->top_);
+        return;
+    }
+    QRect area;
+    if (Placement == 2 || !QApplication::activeWindow()) {
+        if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
+    } else if (Placement == 1 || Placement == 3) {
+        area = QApplication::activeWindow()->frameGeometry();
+    }
+    if (Placement != 0 && area.isValid()) {
+        QSize size = top->sizeHint();
+        top->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}
+
+void Window::Show() {
+    if (!open_ || !impl_->top) return;
+    placeOnScreen();
+    impl_->top->show();
+    impl_->top->raise();
+    impl_->top->activateWindow();
+}
+
+void Window::SetFocus() {
+    if (impl_->top) impl_->top->activateWindow();
+}
+
+void Window::Close() {
+    if (!open_) return;
+    auto keep = shared_from_this();
+    Event_Close();
+    open_ = false;
+    auto& list = openWindows();
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [this](const std::shared_ptr<Window>& w) { return w.get() == this; }),
+               list.end());
+    detachWidgets();
+    if (impl_->top) impl_->top->hide();
+    // The controls go with the window; a control whose handler is running stays alive
+    // until the handler returns.
+    auto released = std::move(controls_);
+    controls_.clear();
+    released.clear();
+}
+
+std::shared_ptr<Object> Window::New(std::string_view className) {
+    auto object = RuntimeNewObject(className);
+    if (auto c = std::dynamic_pointer_cast<Control>(object)) c->setWindow(this);
+    return object;
+}
+
+void Window::AddControl(const std::string& name, const std::shared_ptr<Control>& control) {
+    if (!control) return;
+    control->Name = name;
+    control->setWindow(this);
+    controls_.push_back(control);
+    if (auto child = std::dynamic_pointer_cast<PaneChild>(control))
+        child->SetWindow(std::static_pointer_cast<Window>(shared_from_this()));
+    // Controls added while the window is built become widgets at its end; later ones at once.
+    if (ready_ && open_ && impl_->client)
+        if (auto rc = std::dynamic_pointer_cast<RectControl>(control); rc && !rc->widget())
+            rc->realize(impl_->client);
+}
+
+std::shared_ptr<Control> Window::ControlByName(std::string_view name) const {
+    for (auto& c : controls_)
+        if (c->Name == name) return c;
+    return nullptr;
+}
+
+std::shared_ptr<Control> Window::ControlByNameIndex(std::string_view name, int32_t index) const {
+    for (auto& c : controls_)
+        if (c->Name == name && c->Index == index) return c;
+    return nullptr;
+}
+
+int Window::Left() const {
+    if (impl_->top && impl_->top->isVisible() && impl_->client)
+        return impl_->client->mapToGlobal(QPoint(0, 0)).x();
+    return impl_->left;
+}
+
+int Window::Top() const {
+    if (impl_->top && impl_->top->isVisible() && impl_->client)
+        return impl_->client->mapToGlobal(QPoint(0, 0)).y();
+    return impl_->top_;
+}
+
+void Window::setLeft(int v) {
+    impl_->left = v;
+    impl_->positionSet = true;
+    if (impl_->top && impl_->top->isVisible()) impl_->top->move(v, Top());
+}
+
+void Window::setTop(int v) {
+    impl_->top_ = v;
+    impl_->positionSet = true;
+    if (impl_->top && impl_->top->isVisible()) impl_->top->move(Left(), v);
+}
+
+void Window::setWidth(int v) {
+    width_ = v;
+    if (!ready_) return;
+    if (impl_->client) Resizeable ? impl_->client->resize(v, height_) : impl_->client->setFixedSize(v, height_);
+}
+
+void Window::setHeight(int v) {
+    height_ = v;
+    if (!ready_) return;
+    if (impl_->client) Resizeable ? impl_->client->resize(width_, v) : impl_->client->setFixedSize(width_, v);
+}
+
+bool Window::SetProperty(std::string_view name, const PropertyValue& value) {
+    int32_t i = 0;
+    if (SameName(name, "Width") && AssignProperty(i, value)) return width_ = i, true;
+    if (SameName(name, "Height") && AssignProperty(i, value)) return height_ = i, true;
+    if (SameName(name, "Title")) return AssignProperty(Title, value);
+    if (SameName(name, "Frame")) return AssignProperty(Frame, value);
+    if (SameName(name, "Placement")) return AssignProperty(Placement, value);
+    if (SameName(name, "CloseButton")) return AssignProperty(CloseButton, value);
+    if (SameName(name, "Resizeable")) return AssignProperty(Resizeable, value);
+    if (SameName(name, "MinimizeButton")) return AssignProperty(MinimizeButton, value);
+    if (SameName(name, "MaximizeButton")) return AssignProperty(MaximizeButton, value);
+    if (SameName(name, "HasBackColor")) return AssignProperty(HasBackColor, value);
+    if (SameName(name, "BackColor")) return AssignProperty(BackColor, value);
+    if (SameName(name, "Visible")) return AssignProperty(Visible, value);
+    if (SameName(name, "MinWidth")) return AssignProperty(MinWidth, value);
+    if (SameName(name, "MinHeight")) return AssignProperty(MinHeight, value);
+    if (SameName(name, "MaxWidth")) return AssignProperty(MaxWidth, value);
+    if (SameName(name, "MaxHeight")) return AssignProperty(MaxHeight, value);
+    return Object::SetProperty(name, value);
+}
+
+// ---- Look-ups and binding -------------------------------------------------------------
+
+std::shared_ptr<Window> GetImplicitWindow(std::string_view fullClassName) {
+    for (auto& w : openWindows())
+        if (w->FullClassName() == fullClassName) return w;
+    return nullptr;
+}
+
+std::vector<std::shared_ptr<Window>> OpenWindows() { return openWindows(); }
+
+void CloseAllWindows() {
+    while (!openWindows().empty()) {
+        auto w = openWindows().back();
+        w->Close();
+    }
+}
+
+std::shared_ptr<Control> RuntimeWindowControlByName(const Window& window, std::string_view name) {
+    return window.ControlByName(name);
+}
+
+std::shared_ptr<Control> RuntimeWindowControlByNameIndex(const Window& window,
+                                                         std::string_view name, int32_t index) {
+    return window.ControlByNameIndex(name, index);
+}
+
+void InstallInstanceEventHandler(Control& control, const std::string& event,
+                                 Control::EventHandler handler) {
+    control.InstallEventHandler(event, std::move(handler));
+}

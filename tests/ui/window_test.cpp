@@ -1,0 +1,404 @@
+// A window of the tests' own, built through the whole construction sequence: its own list,
+// one control of each kind, a control array created out of index order, and a timer.
+#include "platform/Controls.h"
+#include "platform/PropertyList.h"
+#include "platform/SpriteSurface.h"
+#include "platform/Testing.h"
+#include "platform/Timer.h"
+#include "platform/UiTesting.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int32_t NoIndex = Control::NoIndex;
+
+std::string controlList(const std::string& name, int32_t index, int left, int top, int width,
+                        int height) {
+    return PropertyListBuilder()
+        .text("Name", name)
+        .integer("Index", index)
+        .integer("Left", left)
+        .integer("Top", top)
+        .integer("Width", width)
+        .integer("Height", height)
+        .boolean("Visible", true)
+        .bytes();
+}
+
+const std::string kWindowList = PropertyListBuilder()
+                                    .integer("Placement", 0)
+                                    .integer("Width", 400)
+                                    .integer("Height", 300)
+                                    .integer("Frame", 0)
+                                    .boolean("HasBackColor", false)
+                                    .text("Title", "Fixture")
+                                    .boolean("Visible", true)
+                                    .boolean("CloseButton", true)
+                                    .boolean("Resizeable", false)
+                                    .bytes();
+
+const std::string kLabelList = controlList("StaticTextLabel", NoIndex, 10, 10, 100, 20) +
+                               PropertyListBuilder().text("Text", "initial").integer("TextAlign", 2).bytes();
+const std::string kButtonList = controlList("PushButtonGo", NoIndex, 10, 40, 80, 24) +
+                                PropertyListBuilder().text("Caption", "Go").boolean("Default", true).bytes();
+const std::string kFieldList = controlList("EditFieldName", NoIndex, 10, 70, 120, 22) +
+                               PropertyListBuilder().text("Text", "typed here").boolean("Password", false).bytes();
+const std::string kPopupList =
+    controlList("PopupMenuChoice", NoIndex, 10, 100, 120, 22) +
+    PropertyListBuilder().text("InitialValue", "One\rTwo\rThree").integer("ListIndex", 1).bytes();
+const std::string kCanvasList = controlList("CanvasPicture", NoIndex, 150, 10, 40, 40);
+const std::string kRectList = controlList("RectangleBox", NoIndex, 150, 60, 60, 60) +
+                              PropertyListBuilder().integer("BorderWidth", 2).bytes();
+const std::string kSurfaceList = controlList("SpriteSurfacePond", NoIndex, 220, 10, 100, 80) +
+                                 PropertyListBuilder().integer("FrameSpeed", 0).boolean("ClickToStop", true).bytes();
+std::string radioList(int32_t index) {
+    return controlList("RadioButtonPick", index, 10, 140 + 25 * index, 100, 20) +
+           PropertyListBuilder()
+               .text("Caption", "Pick " + std::to_string(index))
+               .boolean("Value", index == 2)
+               .bytes();
+}
+const std::string kTimerList = PropertyListBuilder().integer("Mode", 0).integer("Period", 20).bytes();
+
+struct Fired {
+    Window* window;
+    Control* control;
+    int32_t index;
+    std::string event;
+};
+
+class WindowFixture;
+
+// The control array's class: radio buttons built with their index.
+class RadioButtonPickArray : public ControlArray<RadioButton> {
+protected:
+    std::string ArrayName() const override { return "RadioButtonPick"; }
+    std::string_view FirstMemberList() const override { return firstList(); }
+    void BindFirstMemberHandlers(::Window& w) override;
+
+public:
+    static const std::string& firstList() {
+        static const std::string list = radioList(2);
+        return list;
+    }
+};
+
+class WindowFixture : public Window {
+public:
+    class TimerTick : public WindowTimer {};
+
+    std::vector<Fired> fired;
+    std::vector<std::string> events;
+    std::vector<std::pair<int, int>> drags;
+    bool acceptPress = true;
+
+    void Layout() override { ApplyPropertyList(*this, kWindowList); }
+    void CreateControls() override { CreateControls0(); }
+
+    // Each control by the fixed sequence: new object, constructor, registration, look-up,
+    // its list, its handlers.
+    template <class C, class Seen = C>
+    void single(const std::string& name, const std::string& list,
+                std::vector<std::pair<std::string, void (WindowFixture::*)(Control&)>> handlers = {}) {
+        auto c = New<C>();
+        c->Constructor();
+        AddControl(name, c);
+        auto seen = std::dynamic_pointer_cast<Seen>(RuntimeWindowControlByName(*this, name));
+        ASSERT_TRUE(seen);
+        ApplyPropertyList(*seen, list);
+        for (auto& [event, method] : handlers) {
+            auto again = RuntimeWindowControlByName(*this, name);
+            InstallInstanceEventHandler(*again, event, MakeHandler(method));
+        }
+    }
+
+    void member(int32_t index) {
+        auto c = New<RadioButtonPickArray>();
+        c->Constructor(index);
+        AddControl("RadioButtonPick", c);
+        auto seen = std::dynamic_pointer_cast<RadioButton>(
+            RuntimeWindowControlByNameIndex(*this, "RadioButtonPick", index));
+        ASSERT_TRUE(seen);
+        ApplyPropertyList(*seen, radioList(index));
+        InstallInstanceEventHandler(*seen, "Open", MakeHandler(&WindowFixture::RadioButtonPick_Open));
+    }
+
+    void CreateControls0() {
+        single<StaticText>("StaticTextLabel", kLabelList);
+        single<PushButton>("PushButtonGo", kButtonList, {{"Action", &WindowFixture::PushButtonGo_Action}});
+        member(2);
+        single<EditField>("EditFieldName", kFieldList);
+        member(0);
+        single<TimerTick, Timer>("TimerTick", kTimerList, {{"Action", &WindowFixture::TimerTick_Action}});
+        single<PopupMenu>("PopupMenuChoice", kPopupList, {{"Open", &WindowFixture::PopupMenuChoice_Open}});
+        member(1);
+        single<Canvas>("CanvasPicture", kCanvasList);
+        single<Rectangle>("RectangleBox", kRectList);
+        single<SpriteSurface>("SpriteSurfacePond", kSurfaceList);
+    }
+
+    void record(Control& me, const char* event) {
+        fired.push_back({this, &me, me.Index, event});
+        events.push_back(std::string(event) + ":" + me.Name + ":" + std::to_string(me.Index) +
+                         ":" + std::to_string(Controls().size()));
+    }
+    void PushButtonGo_Action(Control& me) { record(me, "Action"); }
+    void TimerTick_Action(Control& me) { record(me, "Action"); }
+    void PopupMenuChoice_Open(Control& me) { record(me, "Open"); }
+    void RadioButtonPick_Open(Control& me) { record(me, "Open"); }
+
+    void Event_Open() override { events.push_back("Window.Open:" + std::to_string(Controls().size())); }
+    void Event_Close() override { closed() = true; }
+    bool Event_MouseDown(int x, int y) override {
+        events.push_back("Down:" + std::to_string(x) + "," + std::to_string(y));
+        return acceptPress;
+    }
+    void Event_MouseDrag(int x, int y) override { drags.emplace_back(x, y); }
+    void Event_MouseUp(int x, int y) override {
+        events.push_back("Up:" + std::to_string(x) + "," + std::to_string(y));
+    }
+
+    static bool& closed() {
+        static bool flag = false;
+        return flag;
+    }
+
+    template <class C> std::shared_ptr<C> get(const std::string& name) {
+        return std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(*this, name));
+    }
+    std::shared_ptr<RadioButton> pick(int32_t i) {
+        return std::dynamic_pointer_cast<RadioButton>(RuntimeWindowControlByNameIndex(*this, "RadioButtonPick", i));
+    }
+};
+
+void RadioButtonPickArray::BindFirstMemberHandlers(::Window&) {
+    InstallInstanceEventHandler(*this, "Open", MakeHandler(&WindowFixture::RadioButtonPick_Open));
+}
+
+constexpr const char* kFixtureName = "WindowFixture.WindowFixture";
+std::shared_ptr<WindowFixture> Fixture() { return ImplicitInstance<WindowFixture>(kFixtureName); }
+
+// A second window class: a modal dialog.
+class WindowDialog : public Window {
+public:
+    void Layout() override {
+        ApplyPropertyList(*this, PropertyListBuilder()
+                                     .integer("Width", 200)
+                                     .integer("Height", 100)
+                                     .integer("Frame", 2)
+                                     .text("Title", "Dialog")
+                                     .bytes());
+    }
+};
+std::shared_ptr<WindowDialog> Dialog() { return ImplicitInstance<WindowDialog>("WindowDialog.WindowDialog"); }
+
+class WindowConstruction : public testing::Test {
+protected:
+    void TearDown() override { CloseAllWindows(); }
+    MsgBoxRecorder boxes; // a malformed list would be reported here
+};
+
+} // namespace
+
+TEST_F(WindowConstruction, ControlsAreFoundByNameAndByNameAndIndex) {
+    auto w = Fixture();
+    ASSERT_TRUE(w);
+    auto label = w->get<StaticText>("StaticTextLabel");
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->Text(), "initial");
+    EXPECT_EQ(label->TextAlign(), 2);
+    EXPECT_EQ(label->Index, NoIndex);
+    EXPECT_EQ(label->Window(), w.get());
+    EXPECT_EQ(label->Left(), 10);
+    EXPECT_EQ(label->Width(), 100);
+    EXPECT_EQ(w->get<PopupMenu>("PopupMenuChoice")->Text(), "Two");
+    EXPECT_EQ(w->get<Rectangle>("RectangleBox")->BorderWidth, 2);
+    EXPECT_TRUE(w->get<SpriteSurface>("SpriteSurfacePond")->ClickToStop);
+    EXPECT_EQ(std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"))->Period(), 20);
+
+    // Created in the order 2, 0, 1: member 0 is the second one created.
+    std::vector<std::shared_ptr<Control>> members;
+    for (auto& c : w->Controls())
+        if (c->Name == "RadioButtonPick") members.push_back(c);
+    ASSERT_EQ(members.size(), 3u);
+    EXPECT_EQ(w->pick(0), members[1]);
+    EXPECT_EQ(w->pick(2), members[0]);
+    EXPECT_EQ(w->pick(1)->Caption(), "Pick 1");
+    EXPECT_EQ(RuntimeWindowControlByNameIndex(*w, "RadioButtonPick", 3), nullptr);
+    EXPECT_EQ(RuntimeWindowControlByName(*w, "Nothing"), nullptr);
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(WindowConstruction, OpenEventsComeAfterEveryControlExists) {
+    auto w = Fixture();
+    const std::string all = std::to_string(w->Controls().size());
+    // Controls' Open events in creation order, then the window's, each seeing all controls.
+    std::vector<std::string> expected = {
+        "Open:RadioButtonPick:2:" + all, "Open:RadioButtonPick:0:" + all,
+        "Open:PopupMenuChoice:" + std::to_string(NoIndex) + ":" + all,
+        "Open:RadioButtonPick:1:" + all, "Window.Open:" + all};
+    EXPECT_EQ(w->events, expected);
+}
+
+TEST_F(WindowConstruction, ClickedHandlerSeesItsWindowControlAndIndex) {
+    auto w = Fixture();
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    auto button = w->get<PushButton>("PushButtonGo");
+    w->fired.clear();
+    uitest::Click(*button);
+    ASSERT_EQ(w->fired.size(), 1u);
+    EXPECT_EQ(w->fired[0].window, w.get());
+    EXPECT_EQ(w->fired[0].control, button.get());
+    EXPECT_EQ(w->fired[0].index, NoIndex);
+
+    // Return presses the default button.
+    uitest::PressReturn(*w);
+    EXPECT_EQ(w->fired.size(), 2u);
+}
+
+TEST_F(WindowConstruction, TimerFiresOnItsWindowAndStopsWhenTheWindowCloses) {
+    auto w = Fixture();
+    auto timer = std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"));
+    w->fired.clear();
+    timer->setMode(1);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return !w->fired.empty(); }));
+    EXPECT_EQ(w->fired[0].window, w.get());
+    EXPECT_EQ(w->fired[0].control, timer.get());
+    EXPECT_EQ(timer->Mode(), 0); // once
+    uitest::ProcessEvents(60);
+    EXPECT_EQ(w->fired.size(), 1u);
+
+    timer->setMode(2);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return w->fired.size() >= 3; }));
+    auto calls = w->fired.size();
+    w->Close();
+    timer->Fire(); // a closed window's timer does nothing
+    uitest::ProcessEvents(60);
+    EXPECT_EQ(w->fired.size(), calls);
+}
+
+TEST_F(WindowConstruction, CloseThenAccessorBuildsAFreshWindow) {
+    WindowFixture::closed() = false;
+    auto first = Fixture();
+    std::weak_ptr<WindowFixture> weakFirst = first;
+    std::weak_ptr<Control> weakField = first->get<EditField>("EditFieldName");
+    EXPECT_EQ(Fixture(), first); // the open instance
+    first->get<EditField>("EditFieldName")->setText("changed");
+    first->get<StaticText>("StaticTextLabel")->setText("changed");
+    first->pick(0)->setValue(true);
+    first->Close();
+    EXPECT_TRUE(WindowFixture::closed());
+    EXPECT_EQ(GetImplicitWindow(kFixtureName), nullptr);
+    EXPECT_TRUE(weakField.expired()); // controls freed with the window
+    first.reset();
+    EXPECT_TRUE(weakFirst.expired()); // the timer's reference to its window is gone too
+
+    auto second = Fixture();
+    EXPECT_EQ(second->get<EditField>("EditFieldName")->Text(), "typed here");
+    EXPECT_EQ(second->get<StaticText>("StaticTextLabel")->Text(), "initial");
+    EXPECT_TRUE(second->pick(2)->Value());
+    EXPECT_FALSE(second->pick(0)->Value());
+}
+
+TEST_F(WindowConstruction, RadioButtonsAreExclusiveAcrossTheWindow) {
+    auto w = Fixture();
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    EXPECT_TRUE(w->pick(2)->Value());
+    uitest::Click(*w->pick(0));
+    EXPECT_TRUE(w->pick(0)->Value());
+    EXPECT_FALSE(w->pick(1)->Value());
+    EXPECT_FALSE(w->pick(2)->Value());
+}
+
+TEST_F(WindowConstruction, TypedTextIsTheFieldsText) {
+    auto w = Fixture();
+    w->Show();
+    auto field = w->get<EditField>("EditFieldName");
+    field->setText("");
+    uitest::Type(*field, "frog");
+    EXPECT_EQ(field->Text(), "frog");
+}
+
+TEST_F(WindowConstruction, DragAndUpFollowOnlyAnAcceptedPress) {
+    auto w = Fixture();
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    w->events.clear();
+    // Over the sprite surface, which handles no mouse event itself.
+    uitest::Press(*w, 230, 20);
+    uitest::Move(*w, 240, 30);
+    uitest::Move(*w, 250, 40);
+    uitest::Release(*w, 250, 40);
+    EXPECT_EQ(w->events, (std::vector<std::string>{"Down:230,20", "Up:250,40"}));
+    EXPECT_EQ(w->drags, (std::vector<std::pair<int, int>>{{240, 30}, {250, 40}}));
+
+    w->events.clear();
+    w->drags.clear();
+    w->acceptPress = false;
+    uitest::Press(*w, 300, 200);
+    uitest::Move(*w, 310, 210);
+    uitest::Release(*w, 320, 220);
+    EXPECT_EQ(w->events, (std::vector<std::string>{"Down:300,200"}));
+    EXPECT_TRUE(w->drags.empty());
+}
+
+TEST_F(WindowConstruction, ModalDialogBlocksOtherWindowsButNotTheCodeThatShowedIt) {
+    auto w = Fixture();
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    auto d = Dialog();
+    d->Show();
+    bool codeAfterShowRan = true; // Show returned: the code that showed it goes on
+    EXPECT_TRUE(codeAfterShowRan);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*d); }));
+    EXPECT_TRUE(uitest::IsBlocked(*w));
+    w->fired.clear();
+    uitest::Click(*w->get<PushButton>("PushButtonGo"));
+    uitest::ProcessEvents(20);
+    EXPECT_TRUE(w->fired.empty());
+
+    // Timers go on under the dialog.
+    auto timer = std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"));
+    timer->setMode(1);
+    EXPECT_TRUE(uitest::WaitUntil([&] { return !w->fired.empty(); }));
+
+    d->Close();
+    EXPECT_FALSE(uitest::IsBlocked(*w));
+    w->fired.clear();
+    uitest::Click(*w->get<PushButton>("PushButtonGo"));
+    EXPECT_EQ(w->fired.size(), 1u);
+}
+
+TEST_F(WindowConstruction, ArrayDefaultConstructorBuildsMemberZeroFromTheFirstList) {
+    auto w = Fixture();
+    w->events.clear();
+    auto c = w->New<RadioButtonPickArray>();
+    c->Constructor(); // the replaced default constructor
+    EXPECT_EQ(c->Index, 0); // even though the first-created member's list says 2
+    EXPECT_EQ(c->Caption(), "Pick 2");
+    EXPECT_TRUE(c->HasEventHandler("Open"));
+    EXPECT_EQ(w->Controls().back(), c);
+    EXPECT_EQ(c->Name, "RadioButtonPick");
+}
+
+TEST_F(WindowConstruction, HandlerMayCloseItsOwnWindow) {
+    auto w = Fixture();
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    auto button = w->get<PushButton>("PushButtonGo");
+    InstallInstanceEventHandler(*button, "Action", [](Control& me) { me.Window()->Close(); });
+    std::weak_ptr<WindowFixture> weak = w;
+    w.reset();
+    uitest::Click(*button);
+    button.reset();
+    uitest::ProcessEvents(10);
+    EXPECT_TRUE(weak.expired());
+    EXPECT_EQ(GetImplicitWindow(kFixtureName), nullptr);
+}
