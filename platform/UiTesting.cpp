@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -79,6 +82,69 @@ bool IsBlocked(const Window& window) {
     QWidget* w = window.topLevelWidget();
     QWidget* modal = QApplication::activeModalWidget();
     return w && modal && modal != w;
+}
+
+} // namespace uitest
+
+namespace uitest {
+
+namespace {
+QMenuBar* barOf(const Window& window) {
+    auto top = qobject_cast<QMainWindow*>(window.topLevelWidget());
+    return top ? top->menuBar() : nullptr;
+}
+QMenu* menuOf(const Window& window, int menu) {
+    QMenuBar* bar = barOf(window);
+    if (!bar || menu < 0 || menu >= bar->actions().size()) return nullptr;
+    return bar->actions()[menu]->menu();
+}
+} // namespace
+
+std::vector<std::string> MenuTitles(const Window& window) {
+    std::vector<std::string> titles;
+    if (QMenuBar* bar = barOf(window))
+        for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
+    return titles;
+}
+
+std::vector<std::string> MenuItemTexts(const Window& window, int menu) {
+    std::vector<std::string> texts;
+    if (QMenu* m = menuOf(window, menu))
+        for (QAction* a : m->actions()) texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return texts;
+}
+
+std::vector<bool> MenuItemEnabled(const Window& window, int menu) {
+    std::vector<bool> enabled;
+    if (QMenu* m = menuOf(window, menu))
+        for (QAction* a : m->actions()) enabled.push_back(a->isEnabled());
+    return enabled;
+}
+
+std::string MenuItemShortcut(const Window& window, int menu, int item) {
+    QMenu* m = menuOf(window, menu);
+    if (!m || item < 0 || item >= m->actions().size()) return {};
+    return m->actions()[item]->shortcut().toString().toStdString();
+}
+
+void ShowMenu(const Window& window, int menu) {
+    if (QMenu* m = menuOf(window, menu)) {
+        emit m->aboutToShow();
+        emit m->aboutToHide();
+    }
+}
+
+void ChooseMenu(const Window& window, int menu, int item) {
+    QMenu* m = menuOf(window, menu);
+    if (!m || item < 0 || item >= m->actions().size()) return;
+    ShowMenu(window, menu);
+    QAction* a = m->actions()[item];
+    if (a->isEnabled()) a->trigger();
+}
+
+std::pair<int, int> ClientSize(const Window& window) {
+    QWidget* w = window.clientWidget();
+    return w ? std::pair{w->width(), w->height()} : std::pair{0, 0};
 }
 
 } // namespace uitest

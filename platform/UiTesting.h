@@ -27,3 +27,23 @@ bool IsShown(const Window& window);
 // Whether input to the window is blocked by a modal window.
 bool IsBlocked(const Window& window);
 } // namespace uitest
+
+#include <string>
+#include <vector>
+
+namespace uitest {
+// The titles of the menus in the window's menu bar, in order (empty without one).
+std::vector<std::string> MenuTitles(const Window& window);
+// The item texts of one menu ("-" for a separator) and their enabled states, as shown.
+std::vector<std::string> MenuItemTexts(const Window& window, int menu);
+std::vector<bool> MenuItemEnabled(const Window& window, int menu);
+// The shortcut of an item as the window system shows it ("Ctrl+Q"), or empty.
+std::string MenuItemShortcut(const Window& window, int menu, int item);
+// Opens the menu as a click on its title would (raising the update before it shows), then
+// closes it again.
+void ShowMenu(const Window& window, int menu);
+// Chooses an item as a click on it would.
+void ChooseMenu(const Window& window, int menu, int item);
+// The size of the window's client area as shown.
+std::pair<int, int> ClientSize(const Window& window);
+} // namespace uitest

@@ -1,0 +1,151 @@
+// Menus, the application object and its event loop, seen through a window that shows the
+// application's menu bar.
+#include "platform/Application.h"
+#include "platform/Menu.h"
+#include "platform/Runtime.h"
+#include "platform/UiTesting.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+template <class T = MenuItem>
+std::shared_ptr<T> item(const std::string& name, const std::string& text, const std::string& key = "",
+                        bool autoEnable = false) {
+    auto i = std::make_shared<T>();
+    i->Constructor();
+    i->Name = name;
+    i->AutoEnable = autoEnable;
+    i->Text = text;
+    i->KeyboardShortcut = key;
+    return i;
+}
+
+std::shared_ptr<MenuBar> buildBar() {
+    auto bar = std::make_shared<MenuBar>();
+    bar->Append(item("FileMenu", "File"));
+    bar->Child("FileMenu")->Append(item("FileOpen", "Open..."));
+    bar->Child("FileMenu")->Append(item<QuitMenuItem>("FileQuit", "Quit", "Cmd+Q", true));
+    bar->Append(item("EditMenu", "Edit"));
+    bar->Child("EditMenu")->Append(item("EditUndo", "Undo", "Cmd+Z"));
+    bar->Child("EditMenu")->Append(item("EditSep", "-"));
+    bar->Child("EditMenu")->Append(item("EditCut", "Cut", "Cmd+X"));
+    bar->Append(item("HelpMenu", "Help"));
+    bar->Child("HelpMenu")->Append(item<ApplicationMenuItem>("HelpAbout", "About..."));
+    return bar;
+}
+
+class TestApp : public Application {
+public:
+    int opens = 0;
+    int updates = 0;
+    std::vector<std::string> chosen;
+    bool quitOnOpen = false;
+    void Event_Open() override {
+        ++opens;
+        if (quitOnOpen) RuntimeQuit();
+    }
+    void Event_EnableMenuItems() override {
+        ++updates;
+        MenuBar->Lookup("FileOpen")->Enabled = true;
+    }
+};
+
+class WindowWithMenu : public Window {
+public:
+    void Layout() override {
+        MenuBar = GetAppObject()->MenuBar;
+        Title = "Menus";
+        setWidth(200);
+        setHeight(120);
+        Resizeable = false;
+    }
+};
+
+class Menus : public testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_shared<TestApp>();
+        app->MenuBar = buildBar();
+        RuntimeRegisterAppObject(app);
+        app->AddMenuHandler("FileOpen", [this] {
+            app->chosen.push_back("FileOpen");
+            return false;
+        });
+    }
+    void TearDown() override {
+        CloseAllWindows();
+        RuntimeReleaseAppObject();
+    }
+    std::shared_ptr<TestApp> app;
+};
+
+} // namespace
+
+TEST_F(Menus, LookupFindsItemsAnywhereBelowTheBar) {
+    auto bar = app->MenuBar;
+    EXPECT_EQ(bar->Lookup("EditCut")->Text, "Cut");
+    EXPECT_EQ(bar->Lookup("EditMenu")->Text, "Edit");
+    EXPECT_EQ(bar->Child("EditCut"), nullptr); // Child looks only one level down
+    EXPECT_EQ(bar->Lookup("Nothing"), nullptr);
+    EXPECT_TRUE(std::dynamic_pointer_cast<ApplicationMenuItem>(bar->Lookup("HelpAbout")));
+}
+
+TEST_F(Menus, WindowShowsTheBarAboveItsClientArea) {
+    auto w = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
+    w->Show();
+    EXPECT_EQ(uitest::MenuTitles(*w), (std::vector<std::string>{"File", "Edit", "Help"}));
+    EXPECT_EQ(uitest::MenuItemTexts(*w, 1), (std::vector<std::string>{"Undo", "-", "Cut"}));
+    EXPECT_EQ(uitest::MenuItemShortcut(*w, 0, 1), "Ctrl+Q");
+    EXPECT_EQ(uitest::ClientSize(*w), (std::pair<int, int>{200, 120}));
+}
+
+TEST_F(Menus, ShowingAMenuResetsAutoEnableThenAsksTheApplication) {
+    auto w = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
+    app->MenuBar->Lookup("EditUndo")->Enabled = true; // not AutoEnable: reset before showing
+    int before = app->updates;
+    uitest::ShowMenu(*w, 0);
+    EXPECT_GT(app->updates, before);
+    EXPECT_EQ(uitest::MenuItemEnabled(*w, 0), (std::vector<bool>{true, true}));
+    EXPECT_EQ(uitest::MenuItemEnabled(*w, 1), (std::vector<bool>{false, true, false}));
+
+    before = app->updates;
+    EnableMenuItems();
+    EXPECT_EQ(app->updates, before + 1);
+}
+
+TEST_F(Menus, ChoosingAnItemRunsTheHandlerBoundToItsName) {
+    auto w = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
+    uitest::ChooseMenu(*w, 0, 0);
+    EXPECT_EQ(app->chosen, (std::vector<std::string>{"FileOpen"}));
+    uitest::ChooseMenu(*w, 1, 0); // disabled: nothing runs
+    EXPECT_EQ(app->chosen.size(), 1u);
+}
+
+TEST_F(Menus, OpenRunsOnceInTheEventLoopAndQuitEndsIt) {
+    app->quitOnOpen = true;
+    EXPECT_EQ(RuntimeRunApplication(), 0);
+    EXPECT_EQ(app->opens, 1);
+}
+
+TEST_F(Menus, QuitItemEndsTheEventLoop) {
+    auto w = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
+    struct QuitOnOpen : TestApp {
+        const Window* window = nullptr;
+        void Event_Open() override {
+            ++opens;
+            uitest::ChooseMenu(*window, 0, 1);
+        }
+    };
+    auto quitting = std::make_shared<QuitOnOpen>();
+    quitting->MenuBar = app->MenuBar;
+    quitting->window = w.get();
+    RuntimeRegisterAppObject(quitting);
+    EXPECT_EQ(RuntimeRunApplication(), 0);
+    EXPECT_EQ(quitting->opens, 1);
+}
