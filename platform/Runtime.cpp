@@ -16,6 +16,7 @@ const auto programStart = std::chrono::steady_clock::now();
 bool headlessMode = false;
 std::unique_ptr<QApplication> application;
 uint64_t backgroundCalls = 0;
+int openMessageBoxes = 0;
 
 seams::TextHandler msgBoxHandler;
 seams::TextHandler showURLHandler;
@@ -33,7 +34,9 @@ void realMsgBox(const std::string& text) {
     shown.replace(QChar('\r'), QChar('\n'));
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shown,
                     QMessageBox::Ok, QApplication::activeWindow());
+    ++openMessageBoxes;
     box.exec();
+    --openMessageBoxes;
 }
 
 void realShowURL(const std::string& address) {
@@ -79,6 +82,8 @@ void RuntimeBackgroundTask() {
     // timer handlers here could change a surface's sprite list under a loop that reads it.
     ++backgroundCalls;
 }
+
+bool RuntimeMessageBoxOpen() { return openMessageBoxes > 0; }
 
 int32_t Ticks() { return ticksSource ? ticksSource() : realTicks(); }
 

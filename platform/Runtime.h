@@ -21,6 +21,8 @@ void RuntimeExit();
 
 // Shows text in a modal message box; the caller goes on when it is dismissed.
 void MsgBox(const std::string& text);
+// Whether a message box is waiting for its answer (its event loop runs meanwhile).
+bool RuntimeMessageBoxOpen();
 // Opens the address in the user's browser.
 void ShowURL(const std::string& address);
 

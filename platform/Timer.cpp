@@ -1,4 +1,5 @@
 #include "platform/Timer.h"
+#include "platform/Runtime.h"
 #include "platform/Window.h"
 
 #include <QObject>
@@ -45,7 +46,7 @@ void Timer::Fire() {
         impl_->qtimer.stop();
         return;
     }
-    if (runningActions > 0) return; // skip this tick rather than re-enter a handler
+    if (runningActions > 0 || RuntimeMessageBoxOpen()) return; // skip rather than re-enter
     if (mode_ == 1) {
         mode_ = 0;
         impl_->qtimer.stop();

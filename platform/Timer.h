@@ -1,7 +1,8 @@
 #pragma once
 // Timers: Mode 0 off, 1 fires once (then Mode is 0), 2 fires every Period milliseconds.
-// Each firing raises the "Action" event. A timer never fires while another timer's Action
-// is still running (a handler that shows a modal box would otherwise be re-entered), and a
+// Each firing raises the "Action" event. A timer skips its ticks while another timer's
+// Action is still running or a message box waits for its answer (the box's event loop
+// would otherwise run a handler again in the middle of the code that showed it), and a
 // timer whose window has been closed never fires again.
 
 #include "platform/Control.h"

@@ -3,7 +3,12 @@
 #include "platform/Window.h"
 
 #include <QApplication>
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -145,6 +150,41 @@ void ChooseMenu(const Window& window, int menu, int item) {
 std::pair<int, int> ClientSize(const Window& window) {
     QWidget* w = window.clientWidget();
     return w ? std::pair{w->width(), w->height()} : std::pair{0, 0};
+}
+
+} // namespace uitest
+
+namespace uitest {
+
+std::string ShownText(const RectControl& control) {
+    QWidget* w = control.widget();
+    QString t;
+    if (auto l = qobject_cast<QLabel*>(w)) t = l->text();
+    else if (auto b = qobject_cast<QAbstractButton*>(w)) t = b->text();
+    else if (auto e = qobject_cast<QLineEdit*>(w)) t = e->text();
+    else if (auto p = qobject_cast<QPlainTextEdit*>(w)) t = p->toPlainText();
+    else if (auto c = qobject_cast<QComboBox*>(w)) t = c->currentText();
+    return t.toStdString();
+}
+
+bool ShowsPassword(const RectControl& control) {
+    auto e = qobject_cast<QLineEdit*>(control.widget());
+    return e && e->echoMode() == QLineEdit::Password;
+}
+
+bool IsAbove(const RectControl& a, const RectControl& b) {
+    QWidget* wa = a.widget();
+    QWidget* wb = b.widget();
+    if (!wa || !wb || wa->parentWidget() != wb->parentWidget()) return false;
+    const auto children = wa->parentWidget()->children(); // bottom to top
+    return children.indexOf(wa) > children.indexOf(wb);
+}
+
+uint32_t ShownPixel(const RectControl& control, int x, int y) {
+    QWidget* w = control.widget();
+    if (!w) return 0;
+    QImage img = w->grab().toImage();
+    return x >= 0 && y >= 0 && x < img.width() && y < img.height() ? img.pixel(x, y) : 0;
 }
 
 } // namespace uitest

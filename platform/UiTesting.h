@@ -47,3 +47,14 @@ void ChooseMenu(const Window& window, int menu, int item);
 // The size of the window's client area as shown.
 std::pair<int, int> ClientSize(const Window& window);
 } // namespace uitest
+
+namespace uitest {
+// The text a label, button, radio button, field or popup shows (line breaks as LF).
+std::string ShownText(const RectControl& control);
+// Whether the field hides what is typed.
+bool ShowsPassword(const RectControl& control);
+// Whether a's widget is stacked above b's (both in one window).
+bool IsAbove(const RectControl& a, const RectControl& b);
+// The colour (0xAARRGGBB) of the control's widget at (x, y) of its own area, as painted.
+uint32_t ShownPixel(const RectControl& control, int x, int y);
+} // namespace uitest

@@ -402,3 +402,83 @@ TEST_F(WindowConstruction, HandlerMayCloseItsOwnWindow) {
     EXPECT_TRUE(weak.expired());
     EXPECT_EQ(GetImplicitWindow(kFixtureName), nullptr);
 }
+
+TEST_F(WindowConstruction, ControlsShowTheirState) {
+    auto w = Fixture();
+    w->Show();
+    auto label = w->get<StaticText>("StaticTextLabel");
+    label->setText("one\rtwo");
+    EXPECT_EQ(uitest::ShownText(*label), "one\ntwo");
+    EXPECT_EQ(uitest::ShownText(*w->get<PushButton>("PushButtonGo")), "Go");
+    EXPECT_EQ(uitest::ShownText(*w->get<PopupMenu>("PopupMenuChoice")), "Two");
+
+    auto field = w->get<EditField>("EditFieldName");
+    field->Password = true;
+    field->setText("secret");
+    EXPECT_TRUE(uitest::ShowsPassword(*field));
+    field->LimitText = 3;
+    field->setText("");
+    uitest::Type(*field, "abcdef");
+    EXPECT_EQ(field->Text(), "abc");
+
+    // A canvas without a picture paints nothing; with one, the picture at its own size.
+    auto canvas = w->get<Canvas>("CanvasPicture");
+    EXPECT_NE(uitest::ShownPixel(*canvas, 5, 5) & 0xFFFFFF, 0xFF0000u);
+    auto red = NewPicture(10, 10);
+    red->Graphics().ForeColor = RGB(255, 0, 0);
+    red->Graphics().FillRect(0, 0, 10, 10);
+    canvas->setBackdrop(red);
+    EXPECT_EQ(uitest::ShownPixel(*canvas, 5, 5) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(uitest::ShownPixel(*canvas, 15, 15) & 0xFFFFFF, 0xFF0000u);
+    canvas->setBackdrop(nullptr);
+    EXPECT_NE(uitest::ShownPixel(*canvas, 5, 5) & 0xFFFFFF, 0xFF0000u);
+
+    // The rectangle: border in its colours, fill inside.
+    auto box = w->get<Rectangle>("RectangleBox");
+    box->FillColor = RGB(0, 0, 255);
+    EXPECT_EQ(uitest::ShownPixel(*box, 0, 0) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(uitest::ShownPixel(*box, 30, 30) & 0xFFFFFF, 0x0000FFu);
+}
+
+namespace {
+// A window whose label lies inside a rectangle created after it.
+class WindowNested : public Window {
+public:
+    void CreateControls() override {
+        auto label = New<StaticText>();
+        label->Constructor();
+        AddControl("StaticTextInside", label);
+        ApplyPropertyList(*label, controlList("StaticTextInside", NoIndex, 20, 20, 50, 20) +
+                                      PropertyListBuilder().text("InitialParent", "RectangleFrame").bytes());
+        auto frame = New<Rectangle>();
+        frame->Constructor();
+        AddControl("RectangleFrame", frame);
+        ApplyPropertyList(*frame, controlList("RectangleFrame", NoIndex, 10, 10, 100, 60));
+    }
+};
+} // namespace
+
+TEST_F(WindowConstruction, ControlInsideARectangleShowsAboveIt) {
+    auto w = ImplicitInstance<WindowNested>("WindowNested.WindowNested");
+    auto label = std::dynamic_pointer_cast<RectControl>(RuntimeWindowControlByName(*w, "StaticTextInside"));
+    auto frame = std::dynamic_pointer_cast<RectControl>(RuntimeWindowControlByName(*w, "RectangleFrame"));
+    EXPECT_TRUE(uitest::IsAbove(*label, *frame));
+    EXPECT_EQ(label->Left(), 20); // still in window coordinates
+}
+
+TEST_F(WindowConstruction, TimerActionIsNotReenteredFromANestedEventLoop) {
+    auto w = Fixture();
+    auto timer = std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"));
+    int depth = 0, deepest = 0, calls = 0;
+    InstallInstanceEventHandler(*timer, "Action", [&](Control&) {
+        ++calls;
+        deepest = std::max(deepest, ++depth);
+        if (calls == 1) uitest::ProcessEvents(80); // several periods pass inside the handler
+        --depth;
+    });
+    timer->setPeriod(5);
+    timer->setMode(2);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return calls >= 3; }));
+    timer->setMode(0);
+    EXPECT_EQ(deepest, 1);
+}
