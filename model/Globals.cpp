@@ -1,6 +1,7 @@
 #include "model/Globals.h"
 
 #include "platform/Numbers.h"
+#include "platform/Runtime.h"
 
 namespace Globals {
 
@@ -26,7 +27,10 @@ void StartUp() {
     Redim(MaxNumCritters, 5);
     MaxNumCritters[0] = 85;
     MaxNumCritters[1] = 85;
-    for (int32_t i = 2; i <= Ubound(MaxNumCritters); ++i) MaxNumCritters[std::size_t(i)] = 25;
+    for (int32_t i = 2; i <= Ubound(MaxNumCritters); ++i) {
+        RuntimeBackgroundTask();
+        MaxNumCritters[std::size_t(i)] = 25;
+    }
 
     SampleHasBeenOpen = false;
 
