@@ -1,8 +1,8 @@
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
 
+#include <cctype>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <random>
 #include <stdexcept>
@@ -18,12 +18,17 @@ namespace {
 
 class SystemRandom : public RandomSource {
 public:
-    SystemRandom() : engine_(std::random_device{}()) {}
-    double next() override { return dist_(engine_); }
+    SystemRandom() {
+        std::random_device device;
+        std::seed_seq seed{device(), device(), device(), device()};
+        engine_.seed(seed);
+    }
+    // The top 53 bits as a fraction: every value is a multiple of 2^-53 below 1, so 1.0 itself
+    // can never come out (a rounding pitfall of generic real distributions).
+    double next() override { return double(engine_() >> 11) * 0x1.0p-53; }
 
 private:
     std::mt19937_64 engine_;
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
 };
 
 std::shared_ptr<RandomSource>& currentSource() {
@@ -85,5 +90,25 @@ double Val(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string Chr(int code) { return std::string(1, static_cast<char>(code)); }
-
+std::string Chr(int code) {
+    // The program's texts are UTF-8, so codes past ASCII become their UTF-8 sequence.
+    std::string s;
+    auto cp = static_cast<uint32_t>(code);
+    if (code < 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return s;
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (cp >> 18));
+        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return s;
+}

@@ -67,7 +67,8 @@ inline std::string Str(int64_t value) { return std::to_string(value); }
 // The leading decimal number of the text after leading blanks, or 0 when there is none.
 double Val(std::string_view text);
 
-// A one-character string; Chr(13) is the line break of the program's texts.
+// The character of that code as UTF-8 (empty for a code that names no character);
+// Chr(13) is the line break of the program's texts.
 std::string Chr(int code);
 
 // Sixtieths of a second since the program started.

@@ -12,6 +12,9 @@ Picture::Picture(int width, int height, int)
         impl_->image = QImage(width_, height_, QImage::Format_ARGB32_Premultiplied);
         impl_->image.fill(Qt::transparent);
     }
+    // A size the image cannot be made at (Qt returns a null image) gives an empty picture,
+    // so Width and Height always describe pixels that exist.
+    if (impl_->image.isNull()) width_ = height_ = 0;
 }
 
 Picture::~Picture() = default;
@@ -25,6 +28,13 @@ uint32_t Picture::Pixel(int x, int y) const {
     return qUnpremultiply(impl_->image.pixel(x, y));
 }
 
+namespace {
+// A premultiplied pixel that Transparent = 1 clears: any visible pixel whose colour is white.
+inline bool isWhite(QRgb premultiplied) {
+    return qAlpha(premultiplied) != 0 && (qUnpremultiply(premultiplied) & 0xFFFFFF) == 0xFFFFFF;
+}
+} // namespace
+
 const OpacityMask& Picture::Mask() const {
     if (maskVersion_ == version_ && maskTransparent_ == Transparent) return mask_;
     mask_.width = width_;
@@ -34,11 +44,11 @@ const OpacityMask& Picture::Mask() const {
     const bool whiteClear = Transparent == 1;
     for (int y = 0; y < height_; ++y) {
         auto line = reinterpret_cast<const QRgb*>(impl_->image.constScanLine(y));
+        uint64_t* row = mask_.bits.data() + std::size_t(y) * std::size_t(mask_.wordsPerRow);
         for (int x = 0; x < width_; ++x) {
             QRgb p = line[x];
-            bool opaque = qAlpha(p) >= 128;
-            if (opaque && whiteClear && (qUnpremultiply(p) & 0xFFFFFF) == 0xFFFFFF) opaque = false;
-            if (opaque) mask_.bits[std::size_t(y * mask_.wordsPerRow + x / 64)] |= uint64_t(1) << (x % 64);
+            bool opaque = qAlpha(p) >= 128 && !(whiteClear && isWhite(p));
+            if (opaque) row[x / 64] |= uint64_t(1) << (x % 64);
         }
     }
     maskVersion_ = version_;
@@ -49,16 +59,31 @@ const OpacityMask& Picture::Mask() const {
 QImage drawableImage(const Picture& picture) {
     const QImage& img = picture.impl().image;
     if (picture.Transparent != 1 || img.isNull()) return img;
-    QImage copy = img.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < copy.height(); ++y) {
-        auto line = reinterpret_cast<QRgb*>(copy.scanLine(y));
-        for (int x = 0; x < copy.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == 0xFFFFFF) line[x] = 0;
+    const Picture::Impl& impl = picture.impl();
+    if (impl.whiteClearedVersion != picture.Version() || impl.whiteCleared.isNull()) {
+        QImage copy = img.copy();
+        for (int y = 0; y < copy.height(); ++y) {
+            auto line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+            for (int x = 0; x < copy.width(); ++x)
+                if (isWhite(line[x])) line[x] = 0;
+        }
+        impl.whiteCleared = std::move(copy);
+        impl.whiteClearedVersion = picture.Version();
     }
-    return copy.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return impl.whiteCleared;
 }
 
 namespace {
+
+// The part of the rectangle inside the image, computed without overflow; empty if none.
+QRect clipToImage(const QImage& img, int x, int y, int width, int height) {
+    const int64_t left = std::max<int64_t>(x, 0), top = std::max<int64_t>(y, 0);
+    const int64_t right = std::min<int64_t>(int64_t(x) + width, img.width());
+    const int64_t bottom = std::min<int64_t>(int64_t(y) + height, img.height());
+    if (left >= right || top >= bottom) return QRect();
+    return QRect(int(left), int(top), int(right - left), int(bottom - top));
+}
+
 // Runs a drawing operation on the picture's image, if it has one.
 template <typename F> void paintOn(Picture& picture, F&& draw) {
     QImage& img = picture.impl().image;
@@ -70,10 +95,12 @@ template <typename F> void paintOn(Picture& picture, F&& draw) {
     }
     picture.changed();
 }
+
 } // namespace
 
 void Graphics::FillOval(int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return;
+    if (clipToImage(owner_.impl().image, x, y, width, height).isEmpty()) return;
     paintOn(owner_, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(toQColor(ForeColor));
@@ -83,27 +110,36 @@ void Graphics::FillOval(int x, int y, int width, int height) {
 
 void Graphics::FillRect(int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return;
-    paintOn(owner_, [&](QPainter& p) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(QRect(x, y, width, height), toQColor(ForeColor));
-    });
+    QRect area = clipToImage(owner_.impl().image, x, y, width, height);
+    if (area.isEmpty()) return;
+    paintOn(owner_, [&](QPainter& p) { p.fillRect(area, toQColor(ForeColor)); });
 }
 
 void Graphics::DrawRect(int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return;
+    const QImage& img = owner_.impl().image;
+    if (clipToImage(img, x, y, width, height).isEmpty()) return;
+    // The four sides, each clipped on its own; the far sides in 64 bits, as x + width - 1
+    // may not fit an int.
+    const int64_t farX = int64_t(x) + width - 1, farY = int64_t(y) + height - 1;
+    const QRect sides[] = {
+        clipToImage(img, x, y, width, 1),
+        clipToImage(img, x, int(std::clamp<int64_t>(farY, INT32_MIN, INT32_MAX)), width, 1),
+        clipToImage(img, x, y, 1, height),
+        clipToImage(img, int(std::clamp<int64_t>(farX, INT32_MIN, INT32_MAX)), y, 1, height),
+    };
     paintOn(owner_, [&](QPainter& p) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        QColor c = toQColor(ForeColor);
-        p.fillRect(QRect(x, y, width, 1), c);
-        p.fillRect(QRect(x, y + height - 1, width, 1), c);
-        p.fillRect(QRect(x, y, 1, height), c);
-        p.fillRect(QRect(x + width - 1, y, 1, height), c);
+        const QColor c = toQColor(ForeColor);
+        for (const QRect& side : sides)
+            if (!side.isEmpty()) p.fillRect(side, c);
     });
 }
 
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int, int, int,
                            int, int, int) {
     if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
+    if (clipToImage(owner_.impl().image, x, y, picture->Width(), picture->Height()).isEmpty())
+        return;
     QImage src = drawableImage(*picture);
     paintOn(owner_, [&](QPainter& p) { p.drawImage(QPoint(x, y), src); });
 }

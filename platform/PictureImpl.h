@@ -8,9 +8,13 @@
 
 struct Picture::Impl {
     QImage image; // ARGB32 premultiplied; null for an empty picture
+    // The image as drawn with Transparent = 1, rebuilt when the picture's Version moves on.
+    mutable QImage whiteCleared;
+    mutable uint64_t whiteClearedVersion = ~uint64_t(0);
 };
 
 inline QColor toQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 
-// The image as it is drawn: with Transparent = 1 its white pixels cleared.
+// The image as it is drawn: with Transparent = 1 its white pixels cleared. Cheap to call
+// repeatedly: the cleared copy is cached until the picture changes.
 QImage drawableImage(const Picture& picture);

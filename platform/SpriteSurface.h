@@ -9,7 +9,9 @@
 //      is the earlier-attached sprite;
 //   3. a repaint is requested.
 // A sprite attached during step 2 takes part from the next frame on; a sprite closed
-// before a pair of it is reported is not reported. Frames come only from Update.
+// before a pair of it is reported is not reported (nor when it was attached again since).
+// A handler may run Update again; that frame runs whole, then the outer one goes on.
+// Frames come only from Update.
 //
 // Two sprites touch when opaque pixels of their images overlap (bounding boxes first).
 // Groups: 0 never collides; a negative group collides with every non-zero group, its own
@@ -46,6 +48,7 @@ public:
 private:
     friend class SpriteSurface;
     SpriteSurface* surface_ = nullptr; // not owning: the surface owns its sprites
+    uint64_t attachSerial_ = 0;        // new for every Attach: tells a re-attached sprite apart
 };
 
 // Whether sprites of these two groups can touch.
@@ -79,7 +82,8 @@ public:
     const std::vector<SpritePtr>& attached() const { return attached_; }
     // The touching pairs on the current positions, in reporting order.
     std::vector<std::pair<SpritePtr, SpritePtr>> contacts() const;
-    // Paints the surface (backdrop and sprites) into a new picture of its size.
+    // Paints the surface into a new picture of its size, as its widget shows it: a white
+    // ground, the backdrop, the sprites.
     std::shared_ptr<Picture> Snapshot() const;
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
@@ -90,11 +94,14 @@ protected:
 private:
     friend class Sprite;
     void detach(Sprite* sprite);
+    // Fills the scratch list of touching pairs (attach indices, in reporting order).
+    void findContacts() const;
 
     std::vector<SpritePtr> attached_;
     // Scratch space of the contact search, kept between frames to avoid allocations.
     struct Scratch;
     std::unique_ptr<Scratch> scratch_;
+    int updateDepth_ = 0; // an Update run from inside a handler of this surface's Update
 };
 
 // Whether the opaque pixels of two images overlap when their top-left corners stand at
