@@ -64,7 +64,7 @@ test-fuzz: deps $(BUILD_FUZZ)/build.ninja
 	  || { tail -n 60 $(BUILD_FUZZ)/fuzz.log; echo "property_list_fuzz found a crash"; exit 1; }
 	@grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' $(BUILD_FUZZ)/fuzz.log
 
-test: test-plain test-san test-fuzz
+test: test-fuzz test-plain test-san
 
 bench: build
 	./$(BUILD)/bench/tarnwick_bench
