@@ -1,47 +1,14 @@
 // Full frames of a stocked top pond: every animal moves, contacts are found and answered
 // (births, exposure), and the old critters die at the end of each frame.
 
-#include "model/Globals.h"
-#include "model/critterSprite.h"
-#include "model/popSurface.h"
-#include "model/wormSprite.h"
-#include "platform/Numbers.h"
 #include "platform/Testing.h"
+#include "tests/support/PondStock.h"
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <random>
 
 namespace {
-
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(uint64_t seed) : engine_(seed) {}
-    double next() override { return dist_(engine_); }
-
-private:
-    std::mt19937_64 engine_;
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
-};
-
-// Critters as a filled pond starts them: drawn alleles, exposure, ages across the lifespan.
-void addCritters(popSurface& pond, int count) {
-    const double freq = Globals::AlleleFreq[0];
-    for (int k = 0; k < count; ++k) {
-        auto c = std::make_shared<critterSprite>();
-        pond.doAttach(c);
-        c->prepare(pond);
-        c->mAllele = Rnd() < freq ? 0 : 1;
-        c->pAllele = Rnd() < freq ? 0 : 1;
-        c->exposed = Rnd() < 0.45;
-        c->age = static_cast<int32_t>(Round(Rnd() * Globals::Lifespan));
-        if (c->age >= Globals::AgeAtMaturity) {
-            c->Image = c->iAdult;
-            c->phenotype = c->metamorphosis(Globals::Scenario);
-        }
-    }
-}
 
 std::shared_ptr<popSurface> stockedPond() {
     auto pond = std::make_shared<popSurface>();
@@ -49,12 +16,8 @@ std::shared_ptr<popSurface> stockedPond() {
     pond->setHeight(184);
     pond->Index = 0;
     pond->prepare();
-    addCritters(*pond, 85);
-    for (int k = 0; k < 30; ++k) {
-        auto w = std::make_shared<wormSprite>();
-        pond->doAttach(w);
-        w->prepare(*pond);
-    }
+    StockCritters(*pond, 85);
+    StockWorms(*pond, 30);
     return pond;
 }
 
@@ -78,7 +41,7 @@ void BM_PondFrame(benchmark::State& state) {
         critters += pond->numCritters;
         if (pond->numCritters < 40) { // a thinned pond is restocked, off the clock
             state.PauseTiming();
-            addCritters(*pond, 85 - pond->numCritters);
+            StockCritters(*pond, 85 - pond->numCritters);
             state.ResumeTiming();
         }
     }

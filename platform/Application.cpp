@@ -4,7 +4,6 @@
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 
-#include <QTimer>
 
 namespace {
 std::shared_ptr<Application>& appObject() {
@@ -22,11 +21,22 @@ bool Application::HandleMenu(const std::string& itemName) {
     if (it == menuHandlers_.end() || !it->second) return false;
     auto keep = shared_from_this();
     auto handler = it->second;
-    handler(); // the result is the program's; nothing more is done with it
+    RunHandler([&] { handler(); }); // the result is the program's; nothing more is done with it
     return true;
 }
 
-void RuntimeRegisterAppObject(std::shared_ptr<Application> app) { appObject() = std::move(app); }
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+    appObject() = std::move(app);
+    seams::setEventLoopHooks(
+        [] {
+            auto app = appObject();
+            if (!app || app->opened_) return;
+            app->opened_ = true;
+            app->Event_Open();
+            EnableMenuItems();
+        },
+        [] { CloseAllWindows(/*raiseCloseEvents=*/false); });
+}
 
 std::shared_ptr<Application> GetAppObject() { return appObject(); }
 
@@ -40,17 +50,9 @@ void EnableMenuItems() {
     RefreshAllMenuBars();
 }
 
-int RuntimeRunApplication() {
-    if (auto app = appObject())
-        QTimer::singleShot(0, [app] {
-            app->Event_Open();
-            EnableMenuItems();
-        });
-    int status = RuntimeRun();
-    CloseAllWindows();
-    return status;
+void RuntimeReleaseAppObject() {
+    appObject().reset();
+    seams::setEventLoopHooks({}, {});
 }
-
-void RuntimeReleaseAppObject() { appObject().reset(); }
 
 void RuntimeInitExternalClasses() {}

@@ -27,17 +27,19 @@ public:
     virtual void Event_EnableMenuItems() {}
 
 private:
+    friend void RuntimeRegisterAppObject(std::shared_ptr<Application>);
     std::map<std::string, MenuHandler> menuHandlers_;
+    bool opened_ = false;
 };
 
+// Registers the application object. From then on each event loop (RuntimeRun) starts with
+// the object's Open event, once per object, and ends by closing every open window
+// without their Close events.
 void RuntimeRegisterAppObject(std::shared_ptr<Application> app);
 std::shared_ptr<Application> GetAppObject();
 // Brings the menus up to date now: resets every item to its AutoEnable state, raises the
 // application's EnableMenuItems event and shows the result.
 void EnableMenuItems();
-// Runs the event loop: the application's Open event first, once, then every event until
-// Quit; returns the exit status.
-int RuntimeRunApplication();
 // Releases the application object (at shutdown).
 void RuntimeReleaseAppObject();
 

@@ -1,4 +1,5 @@
 #include "platform/Control.h"
+#include "platform/Runtime.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +18,7 @@ bool Control::RaiseEvent(const std::string& event) {
     // Keep the control alive while its handler runs, even if the handler closes the window.
     auto self = shared_from_this();
     auto handler = it->second;
-    handler(*this);
+    RunHandler([&] { handler(*this); });
     return true;
 }
 

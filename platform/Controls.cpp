@@ -215,8 +215,12 @@ bool EditField::SetProperty(std::string_view name, const PropertyValue& value) {
 
 // ---- PopupMenu ------------------------------------------------------------------------
 
+// The index is kept as set and judged against the rows when read: the lists set
+// ListIndex before InitialValue.
+int PopupMenu::ListIndex() const { return listIndex_ >= 0 && listIndex_ < ListCount() ? listIndex_ : -1; }
+
 void PopupMenu::setListIndex(int index) {
-    listIndex_ = index >= 0 && index < ListCount() ? index : -1;
+    listIndex_ = index;
     syncWidget();
 }
 
@@ -233,7 +237,6 @@ void PopupMenu::setInitialValue(const std::string& rows) {
         rows_.push_back(rows.substr(start, end - start));
         start = end + 1;
     }
-    if (listIndex_ >= ListCount()) listIndex_ = ListCount() - 1;
     if (auto combo = widgetOf<QComboBox>(*this)) {
         combo->clear();
         syncWidget();
@@ -253,7 +256,7 @@ void PopupMenu::syncWidget() {
         combo->clear();
         for (auto& r : rows_) combo->addItem(toQt(r));
     }
-    combo->setCurrentIndex(listIndex_);
+    combo->setCurrentIndex(ListIndex());
     style.applyTo(combo);
 }
 

@@ -99,12 +99,12 @@ private:
 // the chosen row counted from 0, or -1 for none.
 class PopupMenu : public RectControl {
 public:
-    int ListIndex() const { return listIndex_; }
+    int ListIndex() const;
     void setListIndex(int index);
     int ListCount() const { return static_cast<int>(rows_.size()); }
     std::string List(int row) const;
     // The chosen row's text, or empty.
-    std::string Text() const { return List(listIndex_); }
+    std::string Text() const { return List(ListIndex()); }
     void setInitialValue(const std::string& rows);
     TextStyle style;
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
@@ -21,6 +22,9 @@ int openMessageBoxes = 0;
 seams::TextHandler msgBoxHandler;
 seams::TextHandler showURLHandler;
 seams::TicksSource ticksSource;
+std::function<void()> loopStart;
+std::function<void()> loopEnd;
+int lastExitStatus = 0;
 
 QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -63,13 +67,41 @@ void RuntimeInit(int& argc, char** argv, bool headless) {
     QApplication::setApplicationDisplayName("Tarnwick");
 }
 
-int RuntimeRun() { return qApp ? QApplication::exec() : 1; }
+int RuntimeRun() {
+    if (!qApp) return 1;
+    if (loopStart) QTimer::singleShot(0, [] { RunHandler(loopStart); });
+    lastExitStatus = QApplication::exec();
+    if (loopEnd) RunHandler(loopEnd);
+    return lastExitStatus;
+}
 
 void RuntimeQuit() {
     if (qApp) QApplication::quit();
 }
 
-void RuntimeExit() { application.reset(); }
+int RuntimeExit() {
+    application.reset();
+    return lastExitStatus;
+}
+
+void UnhandledException(std::exception_ptr error) {
+    std::string what = "An unexpected error occurred.";
+    try {
+        if (error) std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        what += std::string(" ") + e.what();
+    } catch (...) {
+    }
+    MsgBox(what);
+}
+
+void RunHandler(const std::function<void()>& handler) {
+    try {
+        if (handler) handler();
+    } catch (...) {
+        UnhandledException(std::current_exception());
+    }
+}
 
 void MsgBox(const std::string& text) { msgBoxHandler ? msgBoxHandler(text) : realMsgBox(text); }
 
@@ -104,4 +136,8 @@ TicksSource setTicksSource(TicksSource source) {
     return old;
 }
 uint64_t backgroundTaskCalls() { return backgroundCalls; }
+void setEventLoopHooks(std::function<void()> atStart, std::function<void()> atEnd) {
+    loopStart = std::move(atStart);
+    loopEnd = std::move(atEnd);
+}
 } // namespace seams

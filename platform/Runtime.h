@@ -6,18 +6,28 @@
 // records what the program would show or open and fixes the clock; nothing then blocks.
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <string>
 
 // Starts the GUI toolkit. Call once, before any window or picture is made. With
 // headless true the toolkit uses its offscreen platform (tests).
 void RuntimeInit(int& argc, char** argv, bool headless = false);
-// Runs the event loop until Quit; returns the exit status.
+// Runs the event loop until Quit; returns its exit status. With an application object
+// registered, its Open event runs first, once (see Application.h).
 int RuntimeRun();
 // Ends the event loop.
 void RuntimeQuit();
-// Releases the GUI toolkit; call once, after the event loop has ended.
-void RuntimeExit();
+// Releases the GUI toolkit; call once, after the event loop has ended. Returns the exit
+// status of the last event loop (0 when none ran).
+int RuntimeExit();
+
+// What the framework does with an exception that escaped an event or menu handler, or a
+// start-up step: it shows what it knows in a message box, and the program goes on.
+void UnhandledException(std::exception_ptr error);
+// Runs one handler of the program; an exception it throws goes to UnhandledException and
+// no further (the toolkit's event dispatch cannot carry exceptions).
+void RunHandler(const std::function<void()>& handler);
 
 // Shows text in a modal message box; the caller goes on when it is dismissed.
 void MsgBox(const std::string& text);
@@ -41,4 +51,7 @@ TextHandler setShowURLHandler(TextHandler handler);
 TicksSource setTicksSource(TicksSource source);
 // Number of RuntimeBackgroundTask calls since the program started.
 uint64_t backgroundTaskCalls();
+// Work run at the start of each event loop (posted, so it runs inside the loop) and after
+// it ends; the application object installs these.
+void setEventLoopHooks(std::function<void()> atStart, std::function<void()> atEnd);
 } // namespace seams

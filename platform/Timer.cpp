@@ -9,7 +9,8 @@
 
 namespace {
 int runningActions = 0; // timer Actions under way (nested through a modal loop)
-}
+constexpr int retryMs = 10;
+} // namespace
 
 struct Timer::Impl {
     QTimer qtimer;
@@ -46,7 +47,11 @@ void Timer::Fire() {
         impl_->qtimer.stop();
         return;
     }
-    if (runningActions > 0 || RuntimeMessageBoxOpen()) return; // skip rather than re-enter
+    if (runningActions > 0 || RuntimeMessageBoxOpen()) {
+        // Skip rather than re-enter; a timer that fires once tries again shortly.
+        if (mode_ == 1) impl_->qtimer.start(retryMs);
+        return;
+    }
     if (mode_ == 1) {
         mode_ = 0;
         impl_->qtimer.stop();

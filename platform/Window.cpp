@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -52,24 +53,28 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), toQColor(owner->BackColor));
     }
+    QSize sizeHint() const override {
+        return owner ? QSize(owner->Width(), owner->Height()) : QWidget::sizeHint();
+    }
     void mousePressEvent(QMouseEvent* e) override {
         if (!owner || e->button() != Qt::LeftButton) return;
         auto keep = owner->shared_from_this();
         QPoint pt = e->position().toPoint();
-        dragging = owner->Event_MouseDown(pt.x(), pt.y());
+        dragging = false;
+        RunHandler([&] { dragging = keep && owner && owner->Event_MouseDown(pt.x(), pt.y()); });
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         if (!owner || !dragging) return;
         auto keep = owner->shared_from_this();
         QPoint pt = e->position().toPoint();
-        owner->Event_MouseDrag(pt.x(), pt.y());
+        RunHandler([&] { owner->Event_MouseDrag(pt.x(), pt.y()); });
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (!owner || !dragging || e->button() != Qt::LeftButton) return;
         dragging = false;
         auto keep = owner->shared_from_this();
         QPoint pt = e->position().toPoint();
-        owner->Event_MouseUp(pt.x(), pt.y());
+        RunHandler([&] { owner->Event_MouseUp(pt.x(), pt.y()); });
     }
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
@@ -85,13 +90,13 @@ protected:
         e->accept();
         if (owner) {
             auto keep = owner->shared_from_this();
-            owner->Close();
+            RunHandler([&] { owner->Close(); });
         }
     }
     void changeEvent(QEvent* e) override {
         if (e->type() == QEvent::ActivationChange && isActiveWindow() && owner && owner->IsOpen()) {
             auto keep = owner->shared_from_this();
-            owner->Event_Activate();
+            RunHandler([&] { owner->Event_Activate(); });
         }
         QMainWindow::changeEvent(e);
     }
@@ -106,11 +111,14 @@ struct Window::Impl {
 };
 
 void ClientArea::keyPressEvent(QKeyEvent* e) {
-    if (owner && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
-        // Return presses the window's default button.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool escape = e->key() == Qt::Key_Escape;
+    if (owner && (enter || escape)) {
+        // Return presses the window's default button, Escape its cancel button.
         auto keep = owner->shared_from_this();
-        for (auto& c : owner->Controls())
-            if (auto b = std::dynamic_pointer_cast<PushButton>(c); b && b->Default) {
+        auto controls = owner->Controls();
+        for (auto& c : controls)
+            if (auto b = std::dynamic_pointer_cast<PushButton>(c); b && (enter ? b->Default : b->Cancel)) {
                 if (b->Visible() && b->Enabled()) b->Push();
                 return;
             }
@@ -119,9 +127,9 @@ void ClientArea::keyPressEvent(QKeyEvent* e) {
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
-    if (owner && owner->Resizeable) {
-        owner->setWidth(width());
-        owner->setHeight(height());
+    if (owner && owner->Resizeable && owner->ready_) {
+        owner->width_ = width();
+        owner->height_ = height();
     }
 }
 
@@ -136,7 +144,7 @@ void Window::detachWidgets() {
 
 Window::~Window() {
     detachWidgets();
-    controls_.clear();
+    releaseControls();
     // Deferred: the window may die inside an event handler of one of its own widgets.
     if (impl_->top) {
         impl_->top->hide();
@@ -183,7 +191,7 @@ void Window::Constructor() {
         if (!open_) return;
         c->RaiseEvent("Open");
     }
-    if (open_) Event_Open();
+    if (open_) RunHandler([this] { Event_Open(); });
 }
 
 void Window::applyWindowSettings() {
@@ -196,15 +204,19 @@ void Window::applyWindowSettings() {
     if (CloseButton) flags |= Qt::WindowCloseButtonHint;
     if (MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
     if (MaximizeButton && Resizeable) flags |= Qt::WindowMaximizeButtonHint;
+    top->setWindowFlags(flags);
     if (Frame == 3) {
-        // Floating windows belong to the main (first document) window and stay above it.
+        // A floating window stays above the main (first document) window: its transient
+        // child, not a Qt child, so closing the main window leaves it alone.
         for (auto& w : openWindows())
             if (w.get() != this && w->Frame == 0 && w->topLevelWidget()) {
-                top->setParent(w->topLevelWidget(), flags);
+                top->winId();
+                w->topLevelWidget()->winId();
+                if (top->windowHandle() && w->topLevelWidget()->windowHandle())
+                    top->windowHandle()->setTransientParent(w->topLevelWidget()->windowHandle());
                 break;
             }
     }
-    top->setWindowFlags(flags);
     top->setWindowModality(Frame == 1 || Frame == 2 ? Qt::ApplicationModal : Qt::NonModal);
 
     if (MenuBar) {
@@ -216,7 +228,7 @@ void Window::applyWindowSettings() {
         impl_->client->setMinimumSize(std::max(MinWidth, 0), std::max(MinHeight, 0));
         impl_->client->setMaximumSize(std::max(MaxWidth, 1), std::max(MaxHeight, 1));
         impl_->client->resize(width_, height_);
-        top->adjustSize();
+        top->resize(top->sizeHint());
     } else {
         impl_->client->setFixedSize(width_, height_);
         top->adjustSize();
@@ -228,10 +240,7 @@ void Window::placeOnScreen() {
     TopLevel* top = impl_->top;
     if (!top || placed_) return;
     placed_ = true;
-    if (impl_->positionSet) {
-        top->move(impl_->left, impl_->top_);
-        return;
-    }
+    if (impl_->positionSet) return; // applied once shown, when the frame is known
     QRect area;
     if (Placement == 2 || !QApplication::activeWindow()) {
         if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
@@ -246,20 +255,33 @@ void Window::placeOnScreen() {
 
 void Window::Show() {
     if (!open_ || !impl_->top) return;
+    const bool first = !placed_;
     placeOnScreen();
     impl_->top->show();
+    if (first && impl_->positionSet) moveClientTo(impl_->left, impl_->top_);
     impl_->top->raise();
     impl_->top->activateWindow();
 }
 
 void Window::SetFocus() {
-    if (impl_->top) impl_->top->activateWindow();
+    if (!impl_->top) return;
+    impl_->top->activateWindow();
+    if (impl_->client) impl_->client->setFocus();
 }
 
-void Window::Close() {
-    if (!open_) return;
+void Window::moveClientTo(int x, int y) {
+    // Left and Top are the client area's; the window system moves the frame.
+    QPoint offset = impl_->client->mapToGlobal(QPoint(0, 0)) - impl_->top->pos();
+    impl_->top->move(QPoint(x, y) - offset);
+}
+
+void Window::Close() { close(true); }
+
+void Window::close(bool raiseEvent) {
+    if (!open_ || closing_) return;
+    closing_ = true; // a Close handler that closes again does nothing
     auto keep = shared_from_this();
-    Event_Close();
+    if (raiseEvent) RunHandler([this] { Event_Close(); });
     open_ = false;
     auto& list = openWindows();
     list.erase(std::remove_if(list.begin(), list.end(),
@@ -267,10 +289,18 @@ void Window::Close() {
                list.end());
     detachWidgets();
     if (impl_->top) impl_->top->hide();
+    releaseControls();
+}
+
+void Window::releaseControls() {
     // The controls go with the window; a control whose handler is running stays alive
-    // until the handler returns.
+    // until the handler returns, but no longer belongs to a window.
     auto released = std::move(controls_);
     controls_.clear();
+    for (auto& c : released) {
+        if (auto t = std::dynamic_pointer_cast<Timer>(c)) t->setMode(0);
+        c->setWindow(nullptr);
+    }
     released.clear();
 }
 
@@ -318,15 +348,19 @@ int Window::Top() const {
 }
 
 void Window::setLeft(int v) {
+    const int top = Top();
     impl_->left = v;
+    impl_->top_ = top;
     impl_->positionSet = true;
-    if (impl_->top && impl_->top->isVisible()) impl_->top->move(v, Top());
+    if (impl_->top && impl_->top->isVisible()) moveClientTo(v, top);
 }
 
 void Window::setTop(int v) {
+    const int left = Left();
+    impl_->left = left;
     impl_->top_ = v;
     impl_->positionSet = true;
-    if (impl_->top && impl_->top->isVisible()) impl_->top->move(Left(), v);
+    if (impl_->top && impl_->top->isVisible()) moveClientTo(left, v);
 }
 
 void Window::setWidth(int v) {
@@ -372,10 +406,13 @@ std::shared_ptr<Window> GetImplicitWindow(std::string_view fullClassName) {
 
 std::vector<std::shared_ptr<Window>> OpenWindows() { return openWindows(); }
 
-void CloseAllWindows() {
+void CloseAllWindows(bool raiseCloseEvents) {
     while (!openWindows().empty()) {
         auto w = openWindows().back();
-        w->Close();
+        w->close(raiseCloseEvents);
+        // Closed, or still closing from inside its own Close: either way not open now.
+        auto& list = openWindows();
+        list.erase(std::remove(list.begin(), list.end(), w), list.end());
     }
 }
 

@@ -106,8 +106,13 @@ public:
     struct Impl;
 
 private:
+    friend class ClientArea;
+    friend void CloseAllWindows(bool);
     void applyWindowSettings();
     void detachWidgets();
+    void releaseControls();
+    void moveClientTo(int x, int y);
+    void close(bool raiseEvent);
     void placeOnScreen();
 
     std::string fullClassName_;
@@ -115,6 +120,7 @@ private:
     int width_ = 300;
     int height_ = 200;
     bool open_ = false;
+    bool closing_ = false;
     bool built_ = false;
     bool ready_ = false; // construction finished: controls are widgets
     bool placed_ = false;
@@ -125,8 +131,8 @@ private:
 std::shared_ptr<Window> GetImplicitWindow(std::string_view fullClassName);
 // Every open window, in the order in which they were built.
 std::vector<std::shared_ptr<Window>> OpenWindows();
-// Closes every open window (at shutdown).
-void CloseAllWindows();
+// Closes every open window; at shutdown without raising their Close events.
+void CloseAllWindows(bool raiseCloseEvents = false);
 
 std::shared_ptr<Control> RuntimeWindowControlByName(const Window& window, std::string_view name);
 std::shared_ptr<Control> RuntimeWindowControlByNameIndex(const Window& window,

@@ -2,21 +2,11 @@
 // always match the animals in the list, and births must never pass the pond's cap.
 
 #include "ModelTestSupport.h"
+#include "tests/support/PondStock.h"
 
-#include <random>
 #include <string>
 
 namespace {
-
-class SeededRandom : public RandomSource {
-public:
-    explicit SeededRandom(uint64_t seed) : engine_(seed) {}
-    double next() override { return dist_(engine_); }
-
-private:
-    std::mt19937_64 engine_;
-    std::uniform_real_distribution<double> dist_{0.0, 1.0};
-};
 
 // Notes every birth and death, and whether a birth ever took the count past the cap.
 class SoakPond : public popSurface {
@@ -34,30 +24,6 @@ public:
     int64_t removed = 0;
     bool overCap = false;
 };
-
-// Stocks the pond the way a filled pond starts: drawn alleles, equilibrium exposure and ages
-// across the whole lifespan, then the worms.
-void stock(SoakPond& pond, int critters, int worms) {
-    const double freq = Globals::AlleleFreq[0];
-    for (int k = 0; k < critters; ++k) {
-        auto c = std::make_shared<critterSprite>();
-        pond.doAttach(c);
-        c->prepare(pond);
-        c->mAllele = Rnd() < freq ? 0 : 1;
-        c->pAllele = Rnd() < freq ? 0 : 1;
-        c->exposed = Rnd() < 0.45;
-        c->age = static_cast<int32_t>(Round(Rnd() * Globals::Lifespan));
-        if (c->age >= Globals::AgeAtMaturity) {
-            c->Image = c->iAdult;
-            c->phenotype = c->metamorphosis(Globals::Scenario);
-        }
-    }
-    for (int k = 0; k < worms; ++k) {
-        auto w = std::make_shared<wormSprite>();
-        pond.doAttach(w);
-        w->prepare(pond);
-    }
-}
 
 struct Census {
     int32_t critters = 0, worms = 0, grown = 0, exposed = 0;
@@ -88,7 +54,8 @@ TEST_P(Soak, PondRunsTwentyThousandFramesConsistently) {
     std::weak_ptr<smartSprite> lastAnimal;
     {
         auto pond = makePond<SoakPond>(0);
-        stock(*pond, 85, 30);
+        StockCritters(*pond, 85);
+        StockWorms(*pond, 30);
         const int64_t stocked = pond->added;
 
         int32_t minCritters = pond->numCritters;

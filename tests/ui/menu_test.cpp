@@ -129,7 +129,7 @@ TEST_F(Menus, ChoosingAnItemRunsTheHandlerBoundToItsName) {
 
 TEST_F(Menus, OpenRunsOnceInTheEventLoopAndQuitEndsIt) {
     app->quitOnOpen = true;
-    EXPECT_EQ(RuntimeRunApplication(), 0);
+    EXPECT_EQ(RuntimeRun(), 0);
     EXPECT_EQ(app->opens, 1);
 }
 
@@ -146,6 +146,6 @@ TEST_F(Menus, QuitItemEndsTheEventLoop) {
     quitting->MenuBar = app->MenuBar;
     quitting->window = w.get();
     RuntimeRegisterAppObject(quitting);
-    EXPECT_EQ(RuntimeRunApplication(), 0);
+    EXPECT_EQ(RuntimeRun(), 0);
     EXPECT_EQ(quitting->opens, 1);
 }

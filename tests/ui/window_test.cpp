@@ -395,10 +395,13 @@ TEST_F(WindowConstruction, HandlerMayCloseItsOwnWindow) {
     auto button = w->get<PushButton>("PushButtonGo");
     InstallInstanceEventHandler(*button, "Action", [](Control& me) { me.Window()->Close(); });
     std::weak_ptr<WindowFixture> weak = w;
+    std::weak_ptr<PushButton> weakButton = button;
+    RectControl& pressed = *button;
     w.reset();
-    uitest::Click(*button);
-    button.reset();
+    button.reset(); // only the window holds the button when its handler closes the window
+    uitest::Click(pressed);
     uitest::ProcessEvents(10);
+    EXPECT_TRUE(weakButton.expired());
     EXPECT_TRUE(weak.expired());
     EXPECT_EQ(GetImplicitWindow(kFixtureName), nullptr);
 }
@@ -481,4 +484,127 @@ TEST_F(WindowConstruction, TimerActionIsNotReenteredFromANestedEventLoop) {
     ASSERT_TRUE(uitest::WaitUntil([&] { return calls >= 3; }));
     timer->setMode(0);
     EXPECT_EQ(deepest, 1);
+}
+
+namespace {
+// A resizable window and a floating one, with a popup whose list sets ListIndex first.
+class WindowSized : public Window {
+public:
+    int closes = 0;
+    void Layout() override {
+        ApplyPropertyList(*this, PropertyListBuilder()
+                                     .integer("Width", 356)
+                                     .integer("Height", 150)
+                                     .integer("Frame", 3)
+                                     .boolean("Resizeable", true)
+                                     .text("Title", "Sized")
+                                     .bytes());
+    }
+    void CreateControls() override {
+        auto popup = New<PopupMenu>();
+        popup->Constructor();
+        AddControl("PopupMenuPond", popup);
+        ApplyPropertyList(*popup, controlList("PopupMenuPond", NoIndex, 10, 10, 120, 22) +
+                                      PropertyListBuilder()
+                                          .integer("ListIndex", 0)
+                                          .text("InitialValue", "Top pond\rBottom pond\rBoth")
+                                          .bytes());
+    }
+    void Event_Close() override {
+        ++closes;
+        Close(); // closing again from its own Close does nothing
+    }
+};
+std::shared_ptr<WindowSized> Sized() { return ImplicitInstance<WindowSized>("WindowSized.WindowSized"); }
+} // namespace
+
+TEST_F(WindowConstruction, ResizableWindowOpensAtItsListsSize) {
+    auto w = Sized();
+    w->Show();
+    EXPECT_EQ(uitest::ClientSize(*w), (std::pair<int, int>{356, 150}));
+    EXPECT_EQ(w->Width(), 356);
+}
+
+TEST_F(WindowConstruction, PopupKeepsAListIndexSetBeforeItsRows) {
+    auto w = Sized();
+    auto popup = std::dynamic_pointer_cast<PopupMenu>(RuntimeWindowControlByName(*w, "PopupMenuPond"));
+    EXPECT_EQ(popup->ListIndex(), 0);
+    EXPECT_EQ(popup->Text(), "Top pond");
+    EXPECT_EQ(popup->ListCount(), 3);
+    popup->setListIndex(7);
+    EXPECT_EQ(popup->ListIndex(), -1);
+}
+
+TEST_F(WindowConstruction, LeftAndTopReadBackWhatWasSet) {
+    auto w = Sized();
+    w->setLeft(500);
+    w->setTop(300);
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    EXPECT_EQ(w->Left(), 500);
+    EXPECT_EQ(w->Top(), 300);
+    w->setLeft(120);
+    EXPECT_EQ(w->Left(), 120);
+    EXPECT_EQ(w->Top(), 300);
+}
+
+TEST_F(WindowConstruction, CloseFromItsOwnCloseEventRunsOnce) {
+    auto w = Sized();
+    w->Close();
+    EXPECT_EQ(w->closes, 1);
+    EXPECT_FALSE(w->IsOpen());
+}
+
+TEST_F(WindowConstruction, FloatingWindowOutlivesTheMainWindowsClose) {
+    auto main = Fixture();
+    main->Show();
+    auto floating = Sized();
+    floating->Show();
+    main->Close();
+    main.reset();
+    uitest::ProcessEvents(10); // deferred deletions run
+    EXPECT_TRUE(floating->IsOpen());
+    EXPECT_TRUE(uitest::IsShown(*floating));
+}
+
+TEST_F(WindowConstruction, SkippedOneShotTimerFiresLater) {
+    auto w = Fixture();
+    auto busy = std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"));
+    auto once = w->New<Timer>();
+    w->AddControl("TimerOnce", once);
+    int onceFired = 0;
+    InstallInstanceEventHandler(*once, "Action", [&](Control&) { ++onceFired; });
+    InstallInstanceEventHandler(*busy, "Action", [&](Control&) {
+        once->setPeriod(1);
+        once->setMode(1);
+        uitest::ProcessEvents(40); // the one-shot comes due while this Action runs
+        EXPECT_EQ(onceFired, 0);
+    });
+    busy->setMode(1);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return onceFired == 1; }));
+    EXPECT_EQ(once->Mode(), 0);
+}
+
+TEST_F(WindowConstruction, TimerActionMayCloseItsOwnWindow) {
+    auto w = Fixture();
+    auto timer = std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"));
+    InstallInstanceEventHandler(*timer, "Action", [](Control& me) { me.Window()->Close(); });
+    std::weak_ptr<WindowFixture> weak = w;
+    std::weak_ptr<Timer> weakTimer = timer;
+    w.reset();
+    timer->setMode(2);
+    timer.reset();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return weak.expired(); }));
+    EXPECT_TRUE(weakTimer.expired());
+}
+
+TEST_F(WindowConstruction, ExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
+    auto w = Fixture();
+    w->Show();
+    auto button = w->get<PushButton>("PushButtonGo");
+    InstallInstanceEventHandler(*button, "Action", [](Control&) { throw std::runtime_error("boom"); });
+    uitest::Click(*button);
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].find("boom"), std::string::npos);
+    EXPECT_TRUE(w->IsOpen());
 }
