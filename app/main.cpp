@@ -6,8 +6,7 @@ int main(int argc, char** argv) {
     RuntimeInit(argc, argv);
     Globals::CreateArrays();
     Globals::StartUp();
-    int status = RuntimeRun();
+    RuntimeRun();
     Globals::ReleaseArrays();
-    RuntimeExit();
-    return status;
+    return RuntimeExit();
 }
