@@ -33,7 +33,8 @@ void BM_PondFrame(benchmark::State& state) {
 
     auto pond = stockedPond();
     // Let the stocked ages settle into the pond's own rhythm of births and deaths.
-    for (int k = 0; k < 2000; ++k) pond->Update();
+    for (int k = 0; k < 2000; ++k)
+        pond->Update();
 
     int64_t critters = 0;
     for (auto _ : state) {

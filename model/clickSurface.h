@@ -13,7 +13,7 @@
 #include <string_view>
 
 class clickSurface : public smartSurface {
-public:
+  public:
     bool processingClick = false;
 
     // The animal under the window point that was attached earliest, lifted off; or nullptr.

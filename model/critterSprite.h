@@ -17,7 +17,7 @@
 inline constexpr double QuarterTurn = 0.7853981625;
 
 class critterSprite : public bounceSprite {
-public:
+  public:
     int32_t age = 0;            // frames lived
     int32_t TimeSinceRepro = 0; // frames since the last birth
     std::shared_ptr<Picture> iBaby;

@@ -10,7 +10,7 @@
 #include "model/clickSurface.h"
 
 class popSurface : public clickSurface {
-public:
+  public:
     int32_t numCritters = 0;
     int32_t numWorms = 0;
 

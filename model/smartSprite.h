@@ -22,7 +22,7 @@ inline constexpr double FullTurn = 6.2831853;
 // Every animal: the surface calls redraw each frame and collision per contact; all empty
 // here. within is how a surface finds the animal under the pointer.
 class smartSprite : public Sprite {
-public:
+  public:
     // The per-frame step.
     virtual void redraw(smartSurface& surface);
     // The reaction to touching another sprite on the surface.
@@ -35,7 +35,7 @@ public:
 
 // redraw -> move, but only on a clickSurface that is not in a forced repaint.
 class clickSprite : public smartSprite {
-public:
+  public:
     void redraw(smartSurface& surface) override;
     // One movement step.
     virtual void move(smartSurface& surface);
@@ -43,7 +43,7 @@ public:
 
 // move -> bounce (walls, then one wrap of the heading) -> shuffle (one step, X and Y rounded).
 class bounceSprite : public clickSprite {
-public:
+  public:
     double direction = 0; // radians; a positive Sin moves down
     double speed = 0;     // pixels per step
     double xLoc = 0;      // real-valued top-left corner; X and Y are its rounded values

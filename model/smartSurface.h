@@ -20,7 +20,7 @@
 class smartSprite;
 
 class smartSurface : public SpriteSurface {
-public:
+  public:
     smartSurface();
     ~smartSurface() override;
 

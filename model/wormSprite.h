@@ -8,6 +8,6 @@
 #include "model/smartSprite.h"
 
 class wormSprite : public bounceSprite {
-public:
+  public:
     void prepare(smartSurface& surface) override;
 };

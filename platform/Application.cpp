@@ -4,7 +4,6 @@
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 
-
 namespace {
 std::shared_ptr<Application>& appObject() {
     static std::shared_ptr<Application> app;

@@ -13,7 +13,7 @@
 class MenuBar;
 
 class Application : public Object {
-public:
+  public:
     using MenuHandler = std::function<bool()>;
 
     std::shared_ptr<::MenuBar> MenuBar;
@@ -26,7 +26,7 @@ public:
     virtual void Event_Open() {}
     virtual void Event_EnableMenuItems() {}
 
-private:
+  private:
     friend void RuntimeRegisterAppObject(std::shared_ptr<Application>);
     std::map<std::string, MenuHandler> menuHandlers_;
     bool opened_ = false;

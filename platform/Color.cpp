@@ -4,9 +4,7 @@
 #include <cmath>
 
 namespace {
-uint8_t clampComponent(int v) {
-    return static_cast<uint8_t>(std::clamp(v, 0, 255));
-}
+uint8_t clampComponent(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
 } // namespace
 
 Color RGB(int red, int green, int blue) {

@@ -66,12 +66,30 @@ void RectControl::syncGeometry() {
     w->setVisible(visible_);
 }
 
-void RectControl::setLeft(int v) { left_ = v; syncGeometry(); }
-void RectControl::setTop(int v) { top_ = v; syncGeometry(); }
-void RectControl::setWidth(int v) { width_ = v; syncGeometry(); }
-void RectControl::setHeight(int v) { height_ = v; syncGeometry(); }
-void RectControl::setVisible(bool v) { visible_ = v; syncGeometry(); }
-void RectControl::setEnabled(bool v) { enabled_ = v; syncGeometry(); }
+void RectControl::setLeft(int v) {
+    left_ = v;
+    syncGeometry();
+}
+void RectControl::setTop(int v) {
+    top_ = v;
+    syncGeometry();
+}
+void RectControl::setWidth(int v) {
+    width_ = v;
+    syncGeometry();
+}
+void RectControl::setHeight(int v) {
+    height_ = v;
+    syncGeometry();
+}
+void RectControl::setVisible(bool v) {
+    visible_ = v;
+    syncGeometry();
+}
+void RectControl::setEnabled(bool v) {
+    enabled_ = v;
+    syncGeometry();
+}
 
 bool RectControl::SetProperty(std::string_view name, const PropertyValue& value) {
     int32_t i = 0;

@@ -16,7 +16,7 @@ class Window;
 class QWidget;
 
 class Control : public Object {
-public:
+  public:
     using EventHandler = std::function<void(Control& sender)>;
 
     ~Control() override;
@@ -41,13 +41,13 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-private:
+  private:
     ::Window* window_ = nullptr;
     std::map<std::string, EventHandler> handlers_;
 };
 
 class RectControl : public Control {
-public:
+  public:
     RectControl();
     ~RectControl() override;
 
@@ -77,14 +77,14 @@ public:
     // Asks the widget to repaint (nothing while it is not placed).
     void requestRepaint();
 
-protected:
+  protected:
     // Builds the widget for the control; each kind of control provides its own.
     virtual QWidget* createWidget(QWidget* parent);
     // Called after the widget is made and whenever it should show the control's state again.
     virtual void syncWidget() {}
     void syncGeometry();
 
-private:
+  private:
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

@@ -62,7 +62,6 @@ void TextStyle::applyTo(QWidget* widget) const {
     widget->setFont(font);
 }
 
-
 // ---- StaticText -----------------------------------------------------------------------
 
 void StaticText::setText(const std::string& text) {
@@ -97,8 +96,10 @@ bool StaticText::SetProperty(std::string_view name, const PropertyValue& value) 
         int32_t a = 0;
         return AssignProperty(a, value) && (setTextAlign(a), true);
     }
-    if (SameName(name, "Multiline")) return AssignProperty(Multiline, value) && (syncWidget(), true);
-    if (SameName(name, "TextColor")) return AssignProperty(TextColor, value) && (syncWidget(), true);
+    if (SameName(name, "Multiline"))
+        return AssignProperty(Multiline, value) && (syncWidget(), true);
+    if (SameName(name, "TextColor"))
+        return AssignProperty(TextColor, value) && (syncWidget(), true);
     if (bool handled = false, ok = style.set(name, value, handled); handled) {
         syncWidget();
         return ok;
@@ -163,8 +164,7 @@ QWidget* EditField::createWidget(QWidget* parent) {
         return edit;
     }
     auto edit = new QLineEdit(parent);
-    QObject::connect(edit, &QLineEdit::textEdited,
-                     [this](const QString& t) { text_ = fromQt(t); });
+    QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) { text_ = fromQt(t); });
     return edit;
 }
 
@@ -178,7 +178,9 @@ void EditField::syncWidget() {
         line->setReadOnly(ReadOnly);
         line->setMaxLength(LimitText > 0 ? LimitText : 32767);
         line->setFrame(Border);
-        Qt::Alignment a = Alignment == 2 ? Qt::AlignHCenter : Alignment == 3 ? Qt::AlignRight : Qt::AlignLeft;
+        Qt::Alignment a = Alignment == 2   ? Qt::AlignHCenter
+                          : Alignment == 3 ? Qt::AlignRight
+                                           : Qt::AlignLeft;
         line->setAlignment(a | Qt::AlignVCenter);
     } else if (auto edit = qobject_cast<QPlainTextEdit*>(w)) {
         QString t = linesToQt(text_);
@@ -202,10 +204,14 @@ bool EditField::SetProperty(std::string_view name, const PropertyValue& value) {
                  : SameName(name, "Multiline") ? &Multiline
                                                : nullptr;
     if (flag) return AssignProperty(*flag, value) && (syncWidget(), true);
-    if (SameName(name, "LimitText")) return AssignProperty(LimitText, value) && (syncWidget(), true);
-    if (SameName(name, "Alignment")) return AssignProperty(Alignment, value) && (syncWidget(), true);
-    if (SameName(name, "TextColor")) return AssignProperty(TextColor, value) && (syncWidget(), true);
-    if (SameName(name, "BackColor")) return AssignProperty(BackColor, value) && (syncWidget(), true);
+    if (SameName(name, "LimitText"))
+        return AssignProperty(LimitText, value) && (syncWidget(), true);
+    if (SameName(name, "Alignment"))
+        return AssignProperty(Alignment, value) && (syncWidget(), true);
+    if (SameName(name, "TextColor"))
+        return AssignProperty(TextColor, value) && (syncWidget(), true);
+    if (SameName(name, "BackColor"))
+        return AssignProperty(BackColor, value) && (syncWidget(), true);
     if (bool handled = false, ok = style.set(name, value, handled); handled) {
         syncWidget();
         return ok;
@@ -217,7 +223,9 @@ bool EditField::SetProperty(std::string_view name, const PropertyValue& value) {
 
 // The index is kept as set and judged against the rows when read: the lists set
 // ListIndex before InitialValue.
-int PopupMenu::ListIndex() const { return listIndex_ >= 0 && listIndex_ < ListCount() ? listIndex_ : -1; }
+int PopupMenu::ListIndex() const {
+    return listIndex_ >= 0 && listIndex_ < ListCount() ? listIndex_ : -1;
+}
 
 void PopupMenu::setListIndex(int index) {
     listIndex_ = index;
@@ -254,7 +262,8 @@ void PopupMenu::syncWidget() {
     if (!combo) return;
     if (combo->count() != ListCount()) {
         combo->clear();
-        for (auto& r : rows_) combo->addItem(toQt(r));
+        for (auto& r : rows_)
+            combo->addItem(toQt(r));
     }
     combo->setCurrentIndex(ListIndex());
     style.applyTo(combo);
@@ -331,10 +340,10 @@ bool RadioButton::SetProperty(std::string_view name, const PropertyValue& value)
 
 namespace {
 class CanvasWidget : public QWidget {
-public:
+  public:
     CanvasWidget(QWidget* parent, const Canvas& canvas) : QWidget(parent), canvas_(canvas) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         const auto& picture = canvas_.Backdrop();
         if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
@@ -342,15 +351,15 @@ protected:
         p.drawImage(QPoint(0, 0), drawableImage(*picture));
     }
 
-private:
+  private:
     const Canvas& canvas_;
 };
 
 class RectangleWidget : public QWidget {
-public:
+  public:
     RectangleWidget(QWidget* parent, const Rectangle& r) : QWidget(parent), rect_(r) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const int w = width(), h = height(), b = std::max(rect_.BorderWidth, 0);
@@ -362,7 +371,7 @@ protected:
         p.fillRect(w - b, 0, b, h, toQColor(rect_.BottomRightColor));
     }
 
-private:
+  private:
     const Rectangle& rect_;
 };
 } // namespace
@@ -380,11 +389,16 @@ QWidget* Rectangle::createWidget(QWidget* parent) { return new RectangleWidget(p
 
 bool Rectangle::SetProperty(std::string_view name, const PropertyValue& value) {
     bool ok = false;
-    if (SameName(name, "BorderWidth")) ok = AssignProperty(BorderWidth, value);
-    else if (SameName(name, "FillColor")) ok = AssignProperty(FillColor, value);
-    else if (SameName(name, "TopLeftColor")) ok = AssignProperty(TopLeftColor, value);
-    else if (SameName(name, "BottomRightColor")) ok = AssignProperty(BottomRightColor, value);
-    else return RectControl::SetProperty(name, value);
+    if (SameName(name, "BorderWidth"))
+        ok = AssignProperty(BorderWidth, value);
+    else if (SameName(name, "FillColor"))
+        ok = AssignProperty(FillColor, value);
+    else if (SameName(name, "TopLeftColor"))
+        ok = AssignProperty(TopLeftColor, value);
+    else if (SameName(name, "BottomRightColor"))
+        ok = AssignProperty(BottomRightColor, value);
+    else
+        return RectControl::SetProperty(name, value);
     requestRepaint();
     return ok;
 }

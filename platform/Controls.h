@@ -26,7 +26,7 @@ struct TextStyle {
 
 // A label. Text breaks lines at CR; TextAlign 0 left, 1 centre, 2 right; Multiline wraps.
 class StaticText : public RectControl {
-public:
+  public:
     const std::string& Text() const { return text_; }
     void setText(const std::string& text);
     int TextAlign() const { return align_; }
@@ -37,11 +37,11 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
 
-private:
+  private:
     std::string text_;
     int align_ = 0;
 };
@@ -49,7 +49,7 @@ private:
 // A push button: a click raises "Action". Default makes it the window's default button
 // (Return presses it), Cancel its cancel button (Escape presses it).
 class PushButton : public RectControl {
-public:
+  public:
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& caption);
     bool Default = false;
@@ -61,18 +61,18 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
 
-private:
+  private:
     std::string caption_;
 };
 
 // A text field, one line or (Multiline) several. Text is what the field shows, typed text
 // included. LimitText is the most characters it takes (0: no limit).
 class EditField : public RectControl {
-public:
+  public:
     std::string Text() const;
     void setText(const std::string& text);
     bool Border = true;
@@ -87,18 +87,18 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
 
-private:
+  private:
     std::string text_;
 };
 
 // A popup menu: its rows come from InitialValue, one per CR-separated line; ListIndex is
 // the chosen row counted from 0, or -1 for none.
 class PopupMenu : public RectControl {
-public:
+  public:
     int ListIndex() const;
     void setListIndex(int index);
     int ListCount() const { return static_cast<int>(rows_.size()); }
@@ -110,11 +110,11 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
 
-private:
+  private:
     std::vector<std::string> rows_;
     int listIndex_ = 0;
 };
@@ -122,7 +122,7 @@ private:
 // A radio button. Setting Value true (in code or by a click) clears every other radio
 // button of the same window.
 class RadioButton : public RectControl {
-public:
+  public:
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& caption);
     bool Value() const { return value_; }
@@ -131,11 +131,11 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
     void syncWidget() override;
 
-private:
+  private:
     std::string caption_;
     bool value_ = false;
 };
@@ -143,21 +143,21 @@ private:
 // A canvas shows its Backdrop picture at its own size from the top-left corner; nil shows
 // nothing.
 class Canvas : public RectControl {
-public:
+  public:
     const std::shared_ptr<Picture>& Backdrop() const { return backdrop_; }
     void setBackdrop(std::shared_ptr<Picture> picture);
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
 
-private:
+  private:
     std::shared_ptr<Picture> backdrop_;
 };
 
 // A filled rectangle with a border: BorderWidth pixels in TopLeftColor along the top and
 // left edges and in BottomRightColor along the bottom and right edges.
 class Rectangle : public RectControl {
-public:
+  public:
     int BorderWidth = 1;
     Color FillColor{255, 255, 255};
     Color TopLeftColor{0, 0, 0};
@@ -165,6 +165,6 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
 };

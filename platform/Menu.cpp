@@ -91,14 +91,17 @@ void MenuBarView::addItems(QMenu* menu, const MenuItem& parent) {
             action = sub->menuAction();
         } else {
             action = menu->addAction(toQt(item->Text));
-            if (!item->KeyboardShortcut.empty()) action->setShortcut(shortcutOf(item->KeyboardShortcut));
+            if (!item->KeyboardShortcut.empty())
+                action->setShortcut(shortcutOf(item->KeyboardShortcut));
             std::weak_ptr<MenuItem> weak = item;
             QObject::connect(action, &QAction::triggered, [weak] {
                 if (auto it = weak.lock()) ChooseMenuItem(*it);
             });
         }
-        if (dynamic_cast<const QuitMenuItem*>(item.get())) action->setMenuRole(QAction::QuitRole);
-        else action->setMenuRole(QAction::NoRole);
+        if (dynamic_cast<const QuitMenuItem*>(item.get()))
+            action->setMenuRole(QAction::QuitRole);
+        else
+            action->setMenuRole(QAction::NoRole);
         actions_.emplace_back(action, item);
     }
 }
@@ -109,5 +112,6 @@ void MenuBarView::refresh() {
 }
 
 void RefreshAllMenuBars() {
-    for (auto* v : liveViews()) v->refresh();
+    for (auto* v : liveViews())
+        v->refresh();
 }

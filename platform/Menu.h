@@ -15,7 +15,7 @@
 #include <vector>
 
 class MenuItem : public Object {
-public:
+  public:
     virtual void Constructor() {}
 
     std::string Name;
@@ -35,7 +35,7 @@ public:
 
     bool IsSeparator() const { return Text == "-"; }
 
-private:
+  private:
     std::vector<std::shared_ptr<MenuItem>> children_;
 };
 

@@ -9,14 +9,14 @@
 #include <map>
 
 class MenuBarView {
-public:
+  public:
     explicit MenuBarView(std::shared_ptr<MenuBar> bar) : bar_(std::move(bar)) {}
     ~MenuBarView();
     QMenuBar* build(QWidget* parent);
     // Shows each item's Enabled state on its action.
     void refresh();
 
-private:
+  private:
     void addItems(QMenu* menu, const MenuItem& parent);
     std::shared_ptr<MenuBar> bar_;
     QPointer<QMenuBar> widget_;

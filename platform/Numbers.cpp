@@ -17,7 +17,7 @@ double ReplayRandom::next() {
 namespace {
 
 class SystemRandom : public RandomSource {
-public:
+  public:
     SystemRandom() {
         std::random_device device;
         std::seed_seq seed{device(), device(), device(), device()};
@@ -27,7 +27,7 @@ public:
     // can never come out (a rounding pitfall of generic real distributions).
     double next() override { return double(engine_() >> 11) * 0x1.0p-53; }
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 
@@ -66,7 +66,8 @@ std::string Str(double value) {
 
 double Val(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     std::string_view rest = text.substr(i);
     bool negative = false;
     if (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) {
@@ -77,8 +78,8 @@ double Val(std::string_view text) {
     if (rest.empty() || !(std::isdigit(static_cast<unsigned char>(rest[0])) || rest[0] == '.'))
         return 0.0;
     double value = 0.0;
-    auto res = std::from_chars(rest.data(), rest.data() + rest.size(), value,
-                               std::chars_format::general);
+    auto res =
+        std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
     if (res.ec == std::errc::invalid_argument) return 0.0;
     if (res.ec == std::errc::result_out_of_range) {
         // Beyond a Double: a negative exponent underflows to 0, anything else is infinite.

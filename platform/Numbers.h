@@ -12,7 +12,7 @@
 
 // A source of doubles uniform on [0, 1).
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
 };
@@ -20,7 +20,7 @@ public:
 // Replays a fixed sequence. Drawing past its end throws std::out_of_range, so a test that
 // consumes more numbers than it planned for fails loudly instead of reading garbage.
 class ReplayRandom : public RandomSource {
-public:
+  public:
     explicit ReplayRandom(std::vector<double> values) : values_(std::move(values)) {}
     double next() override;
     std::size_t drawn() const { return drawn_; }
@@ -28,7 +28,7 @@ public:
     // Appends more values to the end of the sequence.
     void push(double v) { values_.push_back(v); }
 
-private:
+  private:
     std::vector<double> values_;
     std::size_t drawn_ = 0;
 };
@@ -41,14 +41,14 @@ std::shared_ptr<RandomSource> SetRandomSource(std::shared_ptr<RandomSource> sour
 
 // Replaces the random source for the life of the object; restores the previous one after.
 class ScopedRandomSource {
-public:
+  public:
     explicit ScopedRandomSource(std::shared_ptr<RandomSource> source)
         : previous_(SetRandomSource(std::move(source))) {}
     ~ScopedRandomSource() { SetRandomSource(previous_); }
     ScopedRandomSource(const ScopedRandomSource&) = delete;
     ScopedRandomSource& operator=(const ScopedRandomSource&) = delete;
 
-private:
+  private:
     std::shared_ptr<RandomSource> previous_;
 };
 

@@ -14,7 +14,7 @@
 using PropertyValue = std::variant<int32_t, bool, Color, std::string>;
 
 class Object : public std::enable_shared_from_this<Object> {
-public:
+  public:
     virtual ~Object() = default;
 
     // Sets the property of that name (letter case ignored) and returns true, or returns

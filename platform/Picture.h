@@ -16,7 +16,7 @@
 class Picture;
 
 class Graphics {
-public:
+  public:
     Color ForeColor{0, 0, 0};
     int TextSize = 12;
 
@@ -32,7 +32,7 @@ public:
     void DrawString(const std::string& text, int x, int y, int wrapWidth = 0,
                     bool condense = false);
 
-private:
+  private:
     friend class Picture;
     explicit Graphics(Picture& owner) : owner_(owner) {}
     Picture& owner_;
@@ -49,7 +49,7 @@ struct OpacityMask {
 };
 
 class Picture {
-public:
+  public:
     // A picture of width x height (each clamped to at least 0); depth is accepted and the
     // picture always holds 32-bit colour with alpha.
     Picture(int width, int height, int depth = 32);
@@ -75,7 +75,7 @@ public:
     const Impl& impl() const { return *impl_; }
     void changed() { ++version_; }
 
-private:
+  private:
     int width_;
     int height_;
     ::Graphics graphics_;

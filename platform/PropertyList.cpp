@@ -116,9 +116,7 @@ constexpr std::size_t countOf(PropertyType type) {
     return n;
 }
 
-constexpr char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+constexpr char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 constexpr bool sameNameConst(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -302,9 +300,7 @@ std::optional<PropertyType> PropertyTypeOf(std::string_view name) {
     return std::nullopt;
 }
 
-DecodedPropertyList DecodePropertyList(std::string_view bytes) {
-    return Reader(bytes).run();
-}
+DecodedPropertyList DecodePropertyList(std::string_view bytes) { return Reader(bytes).run(); }
 
 std::optional<PropertyListError> SetProperties(Object& target, std::string_view list) {
     DecodedPropertyList decoded = DecodePropertyList(list);

@@ -14,7 +14,8 @@ using ObjectFactory = std::function<std::shared_ptr<Object>()>;
 // Registers a class; registering a name twice keeps the first registration.
 void RuntimeRegisterClass(const std::string& fullName, ObjectFactory factory);
 template <class T> void RuntimeRegisterClass(const std::string& fullName) {
-    RuntimeRegisterClass(fullName, [] { return std::static_pointer_cast<Object>(std::make_shared<T>()); });
+    RuntimeRegisterClass(fullName,
+                         [] { return std::static_pointer_cast<Object>(std::make_shared<T>()); });
 }
 bool RuntimeClassRegistered(std::string_view fullName);
 // A new object of the registered class, or nullptr for a name nobody registered.

@@ -68,8 +68,7 @@ bool masksOverlap(const OpacityMask& ma, int ax, int ay, const OpacityMask& mb, 
     if (words == 1 && first.wordsPerRow == 1) {
         // Images up to 64 pixels wide: one word per row on each side.
         for (int r = 0; r < rows; ++r)
-            if ((first.word(firstTop + r, 0) >> shift) & second.word(secondTop + r, 0))
-                return true;
+            if ((first.word(firstTop + r, 0) >> shift) & second.word(secondTop + r, 0)) return true;
         return false;
     }
     for (int r = 0; r < rows; ++r)
@@ -138,7 +137,7 @@ void paintSurface(QPainter& p, const SpriteSurface& s) {
 }
 
 class SurfaceWidget : public QWidget {
-public:
+  public:
     SurfaceWidget(QWidget* parent, const SpriteSurface& surface)
         : QWidget(parent), surface_(surface) {
         // The window receives the presses over a surface; the surface handles none itself.
@@ -146,13 +145,13 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         paintSurface(p, surface_); // covers the whole widget, which has the surface's size
     }
 
-private:
+  private:
     const SpriteSurface& surface_;
 };
 
@@ -163,7 +162,8 @@ uint64_t nextAttachSerial = 0;
 SpriteSurface::SpriteSurface() : scratch_(std::make_unique<Scratch>()) {}
 
 SpriteSurface::~SpriteSurface() {
-    for (auto& s : attached_) s->surface_ = nullptr;
+    for (auto& s : attached_)
+        s->surface_ = nullptr;
 }
 
 QWidget* SpriteSurface::createWidget(QWidget* parent) { return new SurfaceWidget(parent, *this); }
@@ -202,12 +202,13 @@ void SpriteSurface::findContacts() const {
         const Picture* image = s.Image.get();
         if (s.Group == 0 || !image || image->Width() == 0 || image->Height() == 0) continue;
         sc.byLeft.push_back(uint64_t(uint32_t(s.X) ^ 0x80000000u) << 32 | sc.boxes.size());
-        sc.boxes.push_back({s.X, s.Y, int64_t(s.X) + image->Width(),
-                            int64_t(s.Y) + image->Height(), &image->Mask(), s.Group, i});
+        sc.boxes.push_back({s.X, s.Y, int64_t(s.X) + image->Width(), int64_t(s.Y) + image->Height(),
+                            &image->Mask(), s.Group, i});
     }
     std::sort(sc.byLeft.begin(), sc.byLeft.end());
     sc.sorted.clear();
-    for (uint64_t k : sc.byLeft) sc.sorted.push_back(sc.boxes[uint32_t(k)]);
+    for (uint64_t k : sc.byLeft)
+        sc.sorted.push_back(sc.boxes[uint32_t(k)]);
 
     // Sweep along x: in order of left edges, a box can only meet the boxes that start
     // before its right edge.
@@ -231,10 +232,13 @@ void SpriteSurface::findContacts() const {
     // one earlier index sorted by the later.
     const std::size_t order = attached_.size();
     sc.runStart.assign(order + 1, 0);
-    for (uint64_t p : sc.found) ++sc.runStart[(p >> 32) + 1];
-    for (std::size_t k = 0; k < order; ++k) sc.runStart[k + 1] += sc.runStart[k];
+    for (uint64_t p : sc.found)
+        ++sc.runStart[(p >> 32) + 1];
+    for (std::size_t k = 0; k < order; ++k)
+        sc.runStart[k + 1] += sc.runStart[k];
     sc.pairs.resize(sc.found.size());
-    for (uint64_t p : sc.found) sc.pairs[sc.runStart[p >> 32]++] = p;
+    for (uint64_t p : sc.found)
+        sc.pairs[sc.runStart[p >> 32]++] = p;
     // runStart[k] is now the end of run k, and the start of run k + 1.
     for (std::size_t k = 0, begin = 0; k < order; begin = sc.runStart[k++]) {
         auto first = sc.pairs.begin() + std::ptrdiff_t(begin);

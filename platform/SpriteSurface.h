@@ -30,7 +30,7 @@
 class SpriteSurface;
 
 class Sprite : public Object {
-public:
+  public:
     ~Sprite() override;
 
     int X = 0;
@@ -45,7 +45,7 @@ public:
     // The surface the sprite is attached to, or nullptr.
     SpriteSurface* surface() const { return surface_; }
 
-private:
+  private:
     friend class SpriteSurface;
     SpriteSurface* surface_ = nullptr; // not owning: the surface owns its sprites
     uint64_t attachSerial_ = 0;        // new for every Attach: tells a re-attached sprite apart
@@ -55,7 +55,7 @@ private:
 bool GroupsCollide(int a, int b);
 
 class SpriteSurface : public RectControl {
-public:
+  public:
     using SpritePtr = std::shared_ptr<Sprite>;
 
     SpriteSurface();
@@ -88,10 +88,10 @@ public:
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
-protected:
+  protected:
     QWidget* createWidget(QWidget* parent) override;
 
-private:
+  private:
     friend class Sprite;
     void detach(Sprite* sprite);
     // Fills the scratch list of touching pairs (attach indices, in reporting order).

@@ -8,7 +8,7 @@
 
 // Records every MsgBox text instead of showing a box.
 class MsgBoxRecorder {
-public:
+  public:
     MsgBoxRecorder() {
         previous_ = seams::setMsgBoxHandler([this](const std::string& t) { texts.push_back(t); });
     }
@@ -17,13 +17,13 @@ public:
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
     std::vector<std::string> texts;
 
-private:
+  private:
     seams::TextHandler previous_;
 };
 
 // Records every ShowURL address instead of opening a browser.
 class ShowURLRecorder {
-public:
+  public:
     ShowURLRecorder() {
         previous_ = seams::setShowURLHandler([this](const std::string& a) { urls.push_back(a); });
     }
@@ -32,13 +32,13 @@ public:
     ShowURLRecorder& operator=(const ShowURLRecorder&) = delete;
     std::vector<std::string> urls;
 
-private:
+  private:
     seams::TextHandler previous_;
 };
 
 // Makes Ticks return a fixed value.
 class FixedTicks {
-public:
+  public:
     explicit FixedTicks(int32_t value) {
         previous_ = seams::setTicksSource([this] { return value_; });
         value_ = value;
@@ -48,17 +48,17 @@ public:
     FixedTicks& operator=(const FixedTicks&) = delete;
     void set(int32_t value) { value_ = value; }
 
-private:
+  private:
     int32_t value_ = 0;
     seams::TicksSource previous_;
 };
 
 // Counts RuntimeBackgroundTask calls from its construction on.
 class BackgroundTaskCounter {
-public:
+  public:
     BackgroundTaskCounter() : start_(seams::backgroundTaskCalls()) {}
     uint64_t calls() const { return seams::backgroundTaskCalls() - start_; }
 
-private:
+  private:
     uint64_t start_;
 };

@@ -10,7 +10,7 @@
 #include <memory>
 
 class Timer : public Control {
-public:
+  public:
     Timer();
     ~Timer() override;
 
@@ -29,7 +29,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     void restart();
     int mode_ = 0;
     int period_ = 1000;
@@ -39,7 +39,7 @@ private:
 // The interface through which a window tells a non-visual child which window it belongs
 // to, and asks it.
 class PaneChild {
-public:
+  public:
     virtual ~PaneChild() = default;
     virtual void SetWindow(std::shared_ptr<::Window> window) = 0;
     virtual ::Window* Window() const = 0;
@@ -51,13 +51,13 @@ public:
 // reference to the window, dropped when the timer is freed (the window drops its timers
 // when it closes).
 class WindowTimer : public Timer, public PaneChild {
-public:
+  public:
     void SetWindow(std::shared_ptr<::Window> window) override { ownerWindow = std::move(window); }
     ::Window* Window() const override { return ownerWindow.get(); }
     int32_t GetIndex() const override { return Index; }
     void SetIndex(int32_t index) override { Index = index; }
     void Constructor() override {}
 
-private:
+  private:
     std::shared_ptr<::Window> ownerWindow;
 };

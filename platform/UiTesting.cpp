@@ -2,16 +2,16 @@
 #include "platform/Control.h"
 #include "platform/Window.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -50,12 +50,14 @@ QPoint inTopLevel(QWidget* w, QPoint p) { return w->mapTo(w->window(), p); }
 
 void Click(RectControl& control) {
     QWidget* w = control.widget();
-    if (QWindow* win = handleOf(w)) QTest::mouseClick(win, Qt::LeftButton, {}, inTopLevel(w, w->rect().center()));
+    if (QWindow* win = handleOf(w))
+        QTest::mouseClick(win, Qt::LeftButton, {}, inTopLevel(w, w->rect().center()));
 }
 
 void Press(Window& window, int x, int y) {
     QWidget* w = window.clientWidget();
-    if (QWindow* win = handleOf(w)) QTest::mousePress(win, Qt::LeftButton, {}, inTopLevel(w, QPoint(x, y)));
+    if (QWindow* win = handleOf(w))
+        QTest::mousePress(win, Qt::LeftButton, {}, inTopLevel(w, QPoint(x, y)));
 }
 
 void Move(Window& window, int x, int y) {
@@ -65,7 +67,8 @@ void Move(Window& window, int x, int y) {
 
 void Release(Window& window, int x, int y) {
     QWidget* w = window.clientWidget();
-    if (QWindow* win = handleOf(w)) QTest::mouseRelease(win, Qt::LeftButton, {}, inTopLevel(w, QPoint(x, y)));
+    if (QWindow* win = handleOf(w))
+        QTest::mouseRelease(win, Qt::LeftButton, {}, inTopLevel(w, QPoint(x, y)));
 }
 
 void Type(RectControl& control, const char* text) {
@@ -108,21 +111,24 @@ QMenu* menuOf(const Window& window, int menu) {
 std::vector<std::string> MenuTitles(const Window& window) {
     std::vector<std::string> titles;
     if (QMenuBar* bar = barOf(window))
-        for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
+        for (QAction* a : bar->actions())
+            titles.push_back(a->text().toStdString());
     return titles;
 }
 
 std::vector<std::string> MenuItemTexts(const Window& window, int menu) {
     std::vector<std::string> texts;
     if (QMenu* m = menuOf(window, menu))
-        for (QAction* a : m->actions()) texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+        for (QAction* a : m->actions())
+            texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
     return texts;
 }
 
 std::vector<bool> MenuItemEnabled(const Window& window, int menu) {
     std::vector<bool> enabled;
     if (QMenu* m = menuOf(window, menu))
-        for (QAction* a : m->actions()) enabled.push_back(a->isEnabled());
+        for (QAction* a : m->actions())
+            enabled.push_back(a->isEnabled());
     return enabled;
 }
 
@@ -159,11 +165,16 @@ namespace uitest {
 std::string ShownText(const RectControl& control) {
     QWidget* w = control.widget();
     QString t;
-    if (auto l = qobject_cast<QLabel*>(w)) t = l->text();
-    else if (auto b = qobject_cast<QAbstractButton*>(w)) t = b->text();
-    else if (auto e = qobject_cast<QLineEdit*>(w)) t = e->text();
-    else if (auto p = qobject_cast<QPlainTextEdit*>(w)) t = p->toPlainText();
-    else if (auto c = qobject_cast<QComboBox*>(w)) t = c->currentText();
+    if (auto l = qobject_cast<QLabel*>(w))
+        t = l->text();
+    else if (auto b = qobject_cast<QAbstractButton*>(w))
+        t = b->text();
+    else if (auto e = qobject_cast<QLineEdit*>(w))
+        t = e->text();
+    else if (auto p = qobject_cast<QPlainTextEdit*>(w))
+        t = p->toPlainText();
+    else if (auto c = qobject_cast<QComboBox*>(w))
+        t = c->currentText();
     return t.toStdString();
 }
 

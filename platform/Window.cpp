@@ -42,12 +42,12 @@ void ApplyPropertyList(Object& target, std::string_view list) {
 // The widgets reach their window through a plain pointer that the window clears when it
 // closes or dies: a widget waiting for deferred deletion may still receive events.
 class ClientArea : public QWidget {
-public:
+  public:
     ClientArea(Window& owner) : owner(&owner) { setFocusPolicy(Qt::ClickFocus); }
     Window* owner;
     bool dragging = false;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         if (!owner || !owner->HasBackColor) return;
         QPainter p(this);
@@ -81,11 +81,11 @@ protected:
 };
 
 class TopLevel : public QMainWindow {
-public:
+  public:
     TopLevel(Window& owner) : owner(&owner) {}
     Window* owner;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override {
         e->accept();
         if (owner) {
@@ -118,7 +118,8 @@ void ClientArea::keyPressEvent(QKeyEvent* e) {
         auto keep = owner->shared_from_this();
         auto controls = owner->Controls();
         for (auto& c : controls)
-            if (auto b = std::dynamic_pointer_cast<PushButton>(c); b && (enter ? b->Default : b->Cancel)) {
+            if (auto b = std::dynamic_pointer_cast<PushButton>(c);
+                b && (enter ? b->Default : b->Cancel)) {
                 if (b->Visible() && b->Enabled()) b->Push();
                 return;
             }
@@ -366,13 +367,15 @@ void Window::setTop(int v) {
 void Window::setWidth(int v) {
     width_ = v;
     if (!ready_) return;
-    if (impl_->client) Resizeable ? impl_->client->resize(v, height_) : impl_->client->setFixedSize(v, height_);
+    if (impl_->client)
+        Resizeable ? impl_->client->resize(v, height_) : impl_->client->setFixedSize(v, height_);
 }
 
 void Window::setHeight(int v) {
     height_ = v;
     if (!ready_) return;
-    if (impl_->client) Resizeable ? impl_->client->resize(width_, v) : impl_->client->setFixedSize(width_, v);
+    if (impl_->client)
+        Resizeable ? impl_->client->resize(width_, v) : impl_->client->setFixedSize(width_, v);
 }
 
 bool Window::SetProperty(std::string_view name, const PropertyValue& value) {

@@ -25,7 +25,7 @@ class MenuBar;
 class QWidget;
 
 class Window : public Object {
-public:
+  public:
     Window();
     ~Window() override;
     Window(const Window&) = delete;
@@ -105,7 +105,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     friend class ClientArea;
     friend void CloseAllWindows(bool);
     void applyWindowSettings();
@@ -168,7 +168,7 @@ template <class W> std::shared_ptr<W> ImplicitInstance(const std::string& fullCl
 // index. Its default constructor builds a member 0 on its own from the first member's list
 // (the window builds every member with the index constructor).
 template <class Base> class ControlArray : public Base {
-public:
+  public:
     // Sets the index, then runs the base's default construction.
     void Constructor(int32_t index) {
         this->Index = index;
@@ -177,7 +177,7 @@ public:
     // The replaced default constructor.
     void Constructor() override;
 
-protected:
+  protected:
     // The array's name, the first-created member's list, and the binding of that member's
     // handlers on the given window; each array class provides them.
     virtual std::string ArrayName() const = 0;

@@ -17,7 +17,7 @@
 // Globals as start-up leaves them: tick 0 picks "Genetic", the draw 0.9 gives the bottom
 // pond the 30 worms.
 class ModelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Globals::CreateArrays();
         FixedTicks ticks(0);

@@ -6,7 +6,7 @@
 namespace {
 
 class CritterTest : public ModelTest {
-protected:
+  protected:
     std::shared_ptr<popSurface> pond = makePond(0);
 };
 
@@ -263,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(Example, Alleles,
 
 // Two ready adults touching in a full frame: each gives birth at the midpoint.
 class BirthFrame : public CritterTest {
-protected:
+  protected:
     void SetUp() override {
         CritterTest::SetUp();
         a = addCritter(*pond, 50, 50, 60); // both move one pixel right first

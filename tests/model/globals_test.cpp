@@ -11,7 +11,7 @@
 namespace {
 
 class GlobalsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Globals::CreateArrays(); }
     void TearDown() override { Globals::ReleaseArrays(); }
 };

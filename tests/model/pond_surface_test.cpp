@@ -6,7 +6,7 @@ namespace {
 
 // A pond that counts its frames and notes whether each ran as a forced repaint.
 class WatchedPond : public popSurface {
-public:
+  public:
     void redraw() override {
         ++frames;
         repaintFlags.push_back(processingClick);
@@ -17,7 +17,7 @@ public:
 };
 
 class PondTest : public ModelTest {
-protected:
+  protected:
     std::shared_ptr<WatchedPond> pond = makePond<WatchedPond>(1);
 };
 
@@ -40,8 +40,10 @@ TEST_F(PondTest, PrepareGivesAWhiteGroundAndZeroCounts) {
 }
 
 TEST_F(PondTest, CountsFollowAttachAndDetach) {
-    for (int k = 0; k < 3; ++k) addCritter(*pond, 20 + 20 * k, 20, 10);
-    for (int k = 0; k < 2; ++k) addWorm(*pond, 20 + 20 * k, 100);
+    for (int k = 0; k < 3; ++k)
+        addCritter(*pond, 20 + 20 * k, 20, 10);
+    for (int k = 0; k < 2; ++k)
+        addWorm(*pond, 20 + 20 * k, 100);
     EXPECT_EQ(pond->numCritters, 3);
     EXPECT_EQ(pond->numWorms, 2);
     pond->doDetach(1);
@@ -106,7 +108,7 @@ TEST_F(PondTest, CritterAgedPastLifespanInAFrameDiesAtItsEnd) {
 
 // The worked example: the bottom pond at Left 16, Top 265 and an 11 x 11 tadpole at 50, 60.
 class PickUp : public PondTest {
-protected:
+  protected:
     void SetUp() override {
         PondTest::SetUp();
         tadpole = addCritter(*pond, 50, 60, 10);
@@ -162,7 +164,7 @@ TEST_F(PickUp, TriesEveryAnimalAndLiftsTheEarliestUnderThePointer) {
 
 // A framework may drop a sprite's picture when it takes the sprite off; the lift keeps it.
 class PictureDroppingCritter : public critterSprite {
-public:
+  public:
     void Close() override {
         critterSprite::Close();
         Image = nullptr;

@@ -18,9 +18,8 @@ using Log = std::vector<std::string>;
 
 // An animal that logs its hooks. Its image is an opaque square, so overlapping ones touch.
 class SpySprite : public smartSprite {
-public:
-    SpySprite(std::string name, Log& log, int x = 0, int y = 0)
-        : name(std::move(name)), log(log) {
+  public:
+    SpySprite(std::string name, Log& log, int x = 0, int y = 0) : name(std::move(name)), log(log) {
         Image = NewPicture(10, 10);
         Image->Graphics().FillRect(0, 0, 10, 10);
         Group = -1;
@@ -45,7 +44,7 @@ std::string nameOf(const std::shared_ptr<smartSprite>& s) {
 
 // A surface that logs its hooks and checks what each hook may rely on.
 class SpySurface : public smartSurface {
-public:
+  public:
     explicit SpySurface(Log& log) : log(log) {
         setWidth(100);
         setHeight(100);
@@ -71,12 +70,13 @@ public:
 
 std::vector<std::string> names(const smartSurface& s) {
     std::vector<std::string> out;
-    for (const auto& p : s.sprites) out.push_back(nameOf(p));
+    for (const auto& p : s.sprites)
+        out.push_back(nameOf(p));
     return out;
 }
 
 class SmartSurfaceTest : public ::testing::Test {
-protected:
+  protected:
     std::shared_ptr<SpySprite> add(const std::string& name, int x, int y) {
         auto s = std::make_shared<SpySprite>(name, log, x, y);
         surface->doAttach(s);

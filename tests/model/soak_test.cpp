@@ -10,7 +10,7 @@ namespace {
 
 // Notes every birth and death, and whether a birth ever took the count past the cap.
 class SoakPond : public popSurface {
-public:
+  public:
     void addedSprite(const std::shared_ptr<smartSprite>& s) override {
         popSurface::addedSprite(s);
         ++added;

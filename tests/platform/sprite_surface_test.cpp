@@ -18,9 +18,7 @@ struct Named : Sprite {
     std::string name;
 };
 
-const std::string& nameOf(const SpritePtr& s) {
-    return static_cast<const Named&>(*s).name;
-}
+const std::string& nameOf(const SpritePtr& s) { return static_cast<const Named&>(*s).name; }
 
 std::shared_ptr<Picture> solid(int w, int h, Color c = {255, 0, 0}) {
     auto p = NewPicture(w, h);

@@ -13,11 +13,11 @@
 #include <random>
 
 class SeededRandom : public RandomSource {
-public:
+  public:
     explicit SeededRandom(uint64_t seed) : engine_(seed) {}
     double next() override { return dist_(engine_); }
 
-private:
+  private:
     std::mt19937_64 engine_;
     std::uniform_real_distribution<double> dist_{0.0, 1.0};
 };

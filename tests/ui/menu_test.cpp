@@ -15,8 +15,8 @@
 namespace {
 
 template <class T = MenuItem>
-std::shared_ptr<T> item(const std::string& name, const std::string& text, const std::string& key = "",
-                        bool autoEnable = false) {
+std::shared_ptr<T> item(const std::string& name, const std::string& text,
+                        const std::string& key = "", bool autoEnable = false) {
     auto i = std::make_shared<T>();
     i->Constructor();
     i->Name = name;
@@ -41,7 +41,7 @@ std::shared_ptr<MenuBar> buildBar() {
 }
 
 class TestApp : public Application {
-public:
+  public:
     int opens = 0;
     int updates = 0;
     std::vector<std::string> chosen;
@@ -57,7 +57,7 @@ public:
 };
 
 class WindowWithMenu : public Window {
-public:
+  public:
     void Layout() override {
         MenuBar = GetAppObject()->MenuBar;
         Title = "Menus";
@@ -68,7 +68,7 @@ public:
 };
 
 class Menus : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = std::make_shared<TestApp>();
         app->MenuBar = buildBar();

@@ -42,20 +42,24 @@ const std::string kWindowList = PropertyListBuilder()
                                     .boolean("Resizeable", false)
                                     .bytes();
 
-const std::string kLabelList = controlList("StaticTextLabel", NoIndex, 10, 10, 100, 20) +
-                               PropertyListBuilder().text("Text", "initial").integer("TextAlign", 2).bytes();
-const std::string kButtonList = controlList("PushButtonGo", NoIndex, 10, 40, 80, 24) +
-                                PropertyListBuilder().text("Caption", "Go").boolean("Default", true).bytes();
-const std::string kFieldList = controlList("EditFieldName", NoIndex, 10, 70, 120, 22) +
-                               PropertyListBuilder().text("Text", "typed here").boolean("Password", false).bytes();
+const std::string kLabelList =
+    controlList("StaticTextLabel", NoIndex, 10, 10, 100, 20) +
+    PropertyListBuilder().text("Text", "initial").integer("TextAlign", 2).bytes();
+const std::string kButtonList =
+    controlList("PushButtonGo", NoIndex, 10, 40, 80, 24) +
+    PropertyListBuilder().text("Caption", "Go").boolean("Default", true).bytes();
+const std::string kFieldList =
+    controlList("EditFieldName", NoIndex, 10, 70, 120, 22) +
+    PropertyListBuilder().text("Text", "typed here").boolean("Password", false).bytes();
 const std::string kPopupList =
     controlList("PopupMenuChoice", NoIndex, 10, 100, 120, 22) +
     PropertyListBuilder().text("InitialValue", "One\rTwo\rThree").integer("ListIndex", 1).bytes();
 const std::string kCanvasList = controlList("CanvasPicture", NoIndex, 150, 10, 40, 40);
 const std::string kRectList = controlList("RectangleBox", NoIndex, 150, 60, 60, 60) +
                               PropertyListBuilder().integer("BorderWidth", 2).bytes();
-const std::string kSurfaceList = controlList("SpriteSurfacePond", NoIndex, 220, 10, 100, 80) +
-                                 PropertyListBuilder().integer("FrameSpeed", 0).boolean("ClickToStop", true).bytes();
+const std::string kSurfaceList =
+    controlList("SpriteSurfacePond", NoIndex, 220, 10, 100, 80) +
+    PropertyListBuilder().integer("FrameSpeed", 0).boolean("ClickToStop", true).bytes();
 std::string radioList(int32_t index) {
     return controlList("RadioButtonPick", index, 10, 140 + 25 * index, 100, 20) +
            PropertyListBuilder()
@@ -63,7 +67,8 @@ std::string radioList(int32_t index) {
                .boolean("Value", index == 2)
                .bytes();
 }
-const std::string kTimerList = PropertyListBuilder().integer("Mode", 0).integer("Period", 20).bytes();
+const std::string kTimerList =
+    PropertyListBuilder().integer("Mode", 0).integer("Period", 20).bytes();
 
 struct Fired {
     Window* window;
@@ -76,12 +81,12 @@ class WindowFixture;
 
 // The control array's class: radio buttons built with their index.
 class RadioButtonPickArray : public ControlArray<RadioButton> {
-protected:
+  protected:
     std::string ArrayName() const override { return "RadioButtonPick"; }
     std::string_view FirstMemberList() const override { return firstList(); }
     void BindFirstMemberHandlers(::Window& w) override;
 
-public:
+  public:
     static const std::string& firstList() {
         static const std::string list = radioList(2);
         return list;
@@ -89,7 +94,7 @@ public:
 };
 
 class WindowFixture : public Window {
-public:
+  public:
     class TimerTick : public WindowTimer {};
 
     std::vector<Fired> fired;
@@ -103,8 +108,9 @@ public:
     // Each control by the fixed sequence: new object, constructor, registration, look-up,
     // its list, its handlers.
     template <class C, class Seen = C>
-    void single(const std::string& name, const std::string& list,
-                std::vector<std::pair<std::string, void (WindowFixture::*)(Control&)>> handlers = {}) {
+    void
+    single(const std::string& name, const std::string& list,
+           std::vector<std::pair<std::string, void (WindowFixture::*)(Control&)>> handlers = {}) {
         auto c = New<C>();
         c->Constructor();
         AddControl(name, c);
@@ -125,17 +131,21 @@ public:
             RuntimeWindowControlByNameIndex(*this, "RadioButtonPick", index));
         ASSERT_TRUE(seen);
         ApplyPropertyList(*seen, radioList(index));
-        InstallInstanceEventHandler(*seen, "Open", MakeHandler(&WindowFixture::RadioButtonPick_Open));
+        InstallInstanceEventHandler(*seen, "Open",
+                                    MakeHandler(&WindowFixture::RadioButtonPick_Open));
     }
 
     void CreateControls0() {
         single<StaticText>("StaticTextLabel", kLabelList);
-        single<PushButton>("PushButtonGo", kButtonList, {{"Action", &WindowFixture::PushButtonGo_Action}});
+        single<PushButton>("PushButtonGo", kButtonList,
+                           {{"Action", &WindowFixture::PushButtonGo_Action}});
         member(2);
         single<EditField>("EditFieldName", kFieldList);
         member(0);
-        single<TimerTick, Timer>("TimerTick", kTimerList, {{"Action", &WindowFixture::TimerTick_Action}});
-        single<PopupMenu>("PopupMenuChoice", kPopupList, {{"Open", &WindowFixture::PopupMenuChoice_Open}});
+        single<TimerTick, Timer>("TimerTick", kTimerList,
+                                 {{"Action", &WindowFixture::TimerTick_Action}});
+        single<PopupMenu>("PopupMenuChoice", kPopupList,
+                          {{"Open", &WindowFixture::PopupMenuChoice_Open}});
         member(1);
         single<Canvas>("CanvasPicture", kCanvasList);
         single<Rectangle>("RectangleBox", kRectList);
@@ -144,15 +154,17 @@ public:
 
     void record(Control& me, const char* event) {
         fired.push_back({this, &me, me.Index, event});
-        events.push_back(std::string(event) + ":" + me.Name + ":" + std::to_string(me.Index) +
-                         ":" + std::to_string(Controls().size()));
+        events.push_back(std::string(event) + ":" + me.Name + ":" + std::to_string(me.Index) + ":" +
+                         std::to_string(Controls().size()));
     }
     void PushButtonGo_Action(Control& me) { record(me, "Action"); }
     void TimerTick_Action(Control& me) { record(me, "Action"); }
     void PopupMenuChoice_Open(Control& me) { record(me, "Open"); }
     void RadioButtonPick_Open(Control& me) { record(me, "Open"); }
 
-    void Event_Open() override { events.push_back("Window.Open:" + std::to_string(Controls().size())); }
+    void Event_Open() override {
+        events.push_back("Window.Open:" + std::to_string(Controls().size()));
+    }
     void Event_Close() override { closed() = true; }
     bool Event_MouseDown(int x, int y) override {
         events.push_back("Down:" + std::to_string(x) + "," + std::to_string(y));
@@ -172,7 +184,8 @@ public:
         return std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(*this, name));
     }
     std::shared_ptr<RadioButton> pick(int32_t i) {
-        return std::dynamic_pointer_cast<RadioButton>(RuntimeWindowControlByNameIndex(*this, "RadioButtonPick", i));
+        return std::dynamic_pointer_cast<RadioButton>(
+            RuntimeWindowControlByNameIndex(*this, "RadioButtonPick", i));
     }
 };
 
@@ -185,7 +198,7 @@ std::shared_ptr<WindowFixture> Fixture() { return ImplicitInstance<WindowFixture
 
 // A second window class: a modal dialog.
 class WindowDialog : public Window {
-public:
+  public:
     void Layout() override {
         ApplyPropertyList(*this, PropertyListBuilder()
                                      .integer("Width", 200)
@@ -195,10 +208,12 @@ public:
                                      .bytes());
     }
 };
-std::shared_ptr<WindowDialog> Dialog() { return ImplicitInstance<WindowDialog>("WindowDialog.WindowDialog"); }
+std::shared_ptr<WindowDialog> Dialog() {
+    return ImplicitInstance<WindowDialog>("WindowDialog.WindowDialog");
+}
 
 class WindowConstruction : public testing::Test {
-protected:
+  protected:
     void TearDown() override { CloseAllWindows(); }
     MsgBoxRecorder boxes; // a malformed list would be reported here
 };
@@ -219,7 +234,9 @@ TEST_F(WindowConstruction, ControlsAreFoundByNameAndByNameAndIndex) {
     EXPECT_EQ(w->get<PopupMenu>("PopupMenuChoice")->Text(), "Two");
     EXPECT_EQ(w->get<Rectangle>("RectangleBox")->BorderWidth, 2);
     EXPECT_TRUE(w->get<SpriteSurface>("SpriteSurfacePond")->ClickToStop);
-    EXPECT_EQ(std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"))->Period(), 20);
+    EXPECT_EQ(
+        std::dynamic_pointer_cast<Timer>(RuntimeWindowControlByName(*w, "TimerTick"))->Period(),
+        20);
 
     // Created in the order 2, 0, 1: member 0 is the second one created.
     std::vector<std::shared_ptr<Control>> members;
@@ -380,7 +397,7 @@ TEST_F(WindowConstruction, ArrayDefaultConstructorBuildsMemberZeroFromTheFirstLi
     auto w = Fixture();
     w->events.clear();
     auto c = w->New<RadioButtonPickArray>();
-    c->Constructor(); // the replaced default constructor
+    c->Constructor();       // the replaced default constructor
     EXPECT_EQ(c->Index, 0); // even though the first-created member's list says 2
     EXPECT_EQ(c->Caption(), "Pick 2");
     EXPECT_TRUE(c->HasEventHandler("Open"));
@@ -446,13 +463,14 @@ TEST_F(WindowConstruction, ControlsShowTheirState) {
 namespace {
 // A window whose label lies inside a rectangle created after it.
 class WindowNested : public Window {
-public:
+  public:
     void CreateControls() override {
         auto label = New<StaticText>();
         label->Constructor();
         AddControl("StaticTextInside", label);
-        ApplyPropertyList(*label, controlList("StaticTextInside", NoIndex, 20, 20, 50, 20) +
-                                      PropertyListBuilder().text("InitialParent", "RectangleFrame").bytes());
+        ApplyPropertyList(
+            *label, controlList("StaticTextInside", NoIndex, 20, 20, 50, 20) +
+                        PropertyListBuilder().text("InitialParent", "RectangleFrame").bytes());
         auto frame = New<Rectangle>();
         frame->Constructor();
         AddControl("RectangleFrame", frame);
@@ -463,8 +481,10 @@ public:
 
 TEST_F(WindowConstruction, ControlInsideARectangleShowsAboveIt) {
     auto w = ImplicitInstance<WindowNested>("WindowNested.WindowNested");
-    auto label = std::dynamic_pointer_cast<RectControl>(RuntimeWindowControlByName(*w, "StaticTextInside"));
-    auto frame = std::dynamic_pointer_cast<RectControl>(RuntimeWindowControlByName(*w, "RectangleFrame"));
+    auto label =
+        std::dynamic_pointer_cast<RectControl>(RuntimeWindowControlByName(*w, "StaticTextInside"));
+    auto frame =
+        std::dynamic_pointer_cast<RectControl>(RuntimeWindowControlByName(*w, "RectangleFrame"));
     EXPECT_TRUE(uitest::IsAbove(*label, *frame));
     EXPECT_EQ(label->Left(), 20); // still in window coordinates
 }
@@ -489,7 +509,7 @@ TEST_F(WindowConstruction, TimerActionIsNotReenteredFromANestedEventLoop) {
 namespace {
 // A resizable window and a floating one, with a popup whose list sets ListIndex first.
 class WindowSized : public Window {
-public:
+  public:
     int closes = 0;
     void Layout() override {
         ApplyPropertyList(*this, PropertyListBuilder()
@@ -515,7 +535,9 @@ public:
         Close(); // closing again from its own Close does nothing
     }
 };
-std::shared_ptr<WindowSized> Sized() { return ImplicitInstance<WindowSized>("WindowSized.WindowSized"); }
+std::shared_ptr<WindowSized> Sized() {
+    return ImplicitInstance<WindowSized>("WindowSized.WindowSized");
+}
 } // namespace
 
 TEST_F(WindowConstruction, ResizableWindowOpensAtItsListsSize) {
@@ -527,7 +549,8 @@ TEST_F(WindowConstruction, ResizableWindowOpensAtItsListsSize) {
 
 TEST_F(WindowConstruction, PopupKeepsAListIndexSetBeforeItsRows) {
     auto w = Sized();
-    auto popup = std::dynamic_pointer_cast<PopupMenu>(RuntimeWindowControlByName(*w, "PopupMenuPond"));
+    auto popup =
+        std::dynamic_pointer_cast<PopupMenu>(RuntimeWindowControlByName(*w, "PopupMenuPond"));
     EXPECT_EQ(popup->ListIndex(), 0);
     EXPECT_EQ(popup->Text(), "Top pond");
     EXPECT_EQ(popup->ListCount(), 3);
@@ -602,7 +625,8 @@ TEST_F(WindowConstruction, ExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
     auto w = Fixture();
     w->Show();
     auto button = w->get<PushButton>("PushButtonGo");
-    InstallInstanceEventHandler(*button, "Action", [](Control&) { throw std::runtime_error("boom"); });
+    InstallInstanceEventHandler(*button, "Action",
+                                [](Control&) { throw std::runtime_error("boom"); });
     uitest::Click(*button);
     ASSERT_EQ(boxes.texts.size(), 1u);
     EXPECT_NE(boxes.texts[0].find("boom"), std::string::npos);
