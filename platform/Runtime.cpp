@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -62,7 +63,12 @@ int32_t realTicks() {
 void RuntimeInit(int& argc, char** argv, bool headless) {
     headlessMode = headless;
     if (headless) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!qApp) application = std::make_unique<QApplication>(argc, argv);
+    if (!qApp) {
+        application = std::make_unique<QApplication>(argc, argv);
+        // Released before the toolkit's own globals go, also when RuntimeExit is never
+        // called (registered after the toolkit made them, so it runs before they die).
+        std::atexit([] { application.reset(); });
+    }
     QApplication::setApplicationName("Tarnwick");
     QApplication::setApplicationDisplayName("Tarnwick");
 }
