@@ -92,13 +92,16 @@ void RectControl::setEnabled(bool v) {
 }
 
 bool RectControl::SetProperty(std::string_view name, const PropertyValue& value) {
-    int32_t i = 0;
-    bool b = false;
-    if (SameName(name, "Left") && AssignProperty(i, value)) return setLeft(i), true;
-    if (SameName(name, "Top") && AssignProperty(i, value)) return setTop(i), true;
-    if (SameName(name, "Width") && AssignProperty(i, value)) return setWidth(i), true;
-    if (SameName(name, "Height") && AssignProperty(i, value)) return setHeight(i), true;
-    if (SameName(name, "Visible") && AssignProperty(b, value)) return setVisible(b), true;
-    if (SameName(name, "Enabled") && AssignProperty(b, value)) return setEnabled(b), true;
+    if (SameName(name, "Left"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setLeft(v); });
+    if (SameName(name, "Top")) return SetThrough<int32_t>(value, [this](int32_t v) { setTop(v); });
+    if (SameName(name, "Width"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setWidth(v); });
+    if (SameName(name, "Height"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setHeight(v); });
+    if (SameName(name, "Visible"))
+        return SetThrough<bool>(value, [this](bool v) { setVisible(v); });
+    if (SameName(name, "Enabled"))
+        return SetThrough<bool>(value, [this](bool v) { setEnabled(v); });
     return Control::SetProperty(name, value);
 }

@@ -62,6 +62,16 @@ void TextStyle::applyTo(QWidget* widget) const {
     widget->setFont(font);
 }
 
+// ---- TextControl ----------------------------------------------------------------------
+
+bool TextControl::SetProperty(std::string_view name, const PropertyValue& value) {
+    bool handled = false;
+    const bool ok = style.set(name, value, handled);
+    if (!handled) return RectControl::SetProperty(name, value);
+    syncWidget();
+    return ok;
+}
+
 // ---- StaticText -----------------------------------------------------------------------
 
 void StaticText::setText(const std::string& text) {
@@ -88,23 +98,15 @@ void StaticText::syncWidget() {
 }
 
 bool StaticText::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "Text")) {
-        std::string t;
-        return AssignProperty(t, value) && (setText(t), true);
-    }
-    if (SameName(name, "TextAlign")) {
-        int32_t a = 0;
-        return AssignProperty(a, value) && (setTextAlign(a), true);
-    }
+    if (SameName(name, "Text"))
+        return SetThrough<std::string>(value, [this](const std::string& v) { setText(v); });
+    if (SameName(name, "TextAlign"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setTextAlign(v); });
     if (SameName(name, "Multiline"))
         return AssignProperty(Multiline, value) && (syncWidget(), true);
     if (SameName(name, "TextColor"))
         return AssignProperty(TextColor, value) && (syncWidget(), true);
-    if (bool handled = false, ok = style.set(name, value, handled); handled) {
-        syncWidget();
-        return ok;
-    }
-    return RectControl::SetProperty(name, value);
+    return TextControl::SetProperty(name, value);
 }
 
 // ---- PushButton -----------------------------------------------------------------------
@@ -134,17 +136,11 @@ void PushButton::syncWidget() {
 }
 
 bool PushButton::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "Caption")) {
-        std::string t;
-        return AssignProperty(t, value) && (setCaption(t), true);
-    }
+    if (SameName(name, "Caption"))
+        return SetThrough<std::string>(value, [this](const std::string& v) { setCaption(v); });
     if (SameName(name, "Default")) return AssignProperty(Default, value) && (syncWidget(), true);
     if (SameName(name, "Cancel")) return AssignProperty(Cancel, value);
-    if (bool handled = false, ok = style.set(name, value, handled); handled) {
-        syncWidget();
-        return ok;
-    }
-    return RectControl::SetProperty(name, value);
+    return TextControl::SetProperty(name, value);
 }
 
 // ---- EditField ------------------------------------------------------------------------
@@ -194,10 +190,8 @@ void EditField::syncWidget() {
 }
 
 bool EditField::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "Text")) {
-        std::string t;
-        return AssignProperty(t, value) && (setText(t), true);
-    }
+    if (SameName(name, "Text"))
+        return SetThrough<std::string>(value, [this](const std::string& v) { setText(v); });
     bool* flag = SameName(name, "Border")      ? &Border
                  : SameName(name, "Password")  ? &Password
                  : SameName(name, "ReadOnly")  ? &ReadOnly
@@ -212,11 +206,7 @@ bool EditField::SetProperty(std::string_view name, const PropertyValue& value) {
         return AssignProperty(TextColor, value) && (syncWidget(), true);
     if (SameName(name, "BackColor"))
         return AssignProperty(BackColor, value) && (syncWidget(), true);
-    if (bool handled = false, ok = style.set(name, value, handled); handled) {
-        syncWidget();
-        return ok;
-    }
-    return RectControl::SetProperty(name, value);
+    return TextControl::SetProperty(name, value);
 }
 
 // ---- PopupMenu ------------------------------------------------------------------------
@@ -270,19 +260,11 @@ void PopupMenu::syncWidget() {
 }
 
 bool PopupMenu::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "InitialValue")) {
-        std::string t;
-        return AssignProperty(t, value) && (setInitialValue(t), true);
-    }
-    if (SameName(name, "ListIndex")) {
-        int32_t i = 0;
-        return AssignProperty(i, value) && (setListIndex(i), true);
-    }
-    if (bool handled = false, ok = style.set(name, value, handled); handled) {
-        syncWidget();
-        return ok;
-    }
-    return RectControl::SetProperty(name, value);
+    if (SameName(name, "InitialValue"))
+        return SetThrough<std::string>(value, [this](const std::string& v) { setInitialValue(v); });
+    if (SameName(name, "ListIndex"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setListIndex(v); });
+    return TextControl::SetProperty(name, value);
 }
 
 // ---- RadioButton ----------------------------------------------------------------------
@@ -321,19 +303,10 @@ void RadioButton::syncWidget() {
 }
 
 bool RadioButton::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (SameName(name, "Caption")) {
-        std::string t;
-        return AssignProperty(t, value) && (setCaption(t), true);
-    }
-    if (SameName(name, "Value")) {
-        bool b = false;
-        return AssignProperty(b, value) && (setValue(b), true);
-    }
-    if (bool handled = false, ok = style.set(name, value, handled); handled) {
-        syncWidget();
-        return ok;
-    }
-    return RectControl::SetProperty(name, value);
+    if (SameName(name, "Caption"))
+        return SetThrough<std::string>(value, [this](const std::string& v) { setCaption(v); });
+    if (SameName(name, "Value")) return SetThrough<bool>(value, [this](bool v) { setValue(v); });
+    return TextControl::SetProperty(name, value);
 }
 
 // ---- Canvas ---------------------------------------------------------------------------

@@ -24,8 +24,15 @@ struct TextStyle {
     void applyTo(QWidget* widget) const;
 };
 
+// A control that shows text in its own font.
+class TextControl : public RectControl {
+  public:
+    TextStyle style;
+    bool SetProperty(std::string_view name, const PropertyValue& value) override;
+};
+
 // A label. Text breaks lines at CR; TextAlign 0 left, 1 centre, 2 right; Multiline wraps.
-class StaticText : public RectControl {
+class StaticText : public TextControl {
   public:
     const std::string& Text() const { return text_; }
     void setText(const std::string& text);
@@ -33,7 +40,6 @@ class StaticText : public RectControl {
     void setTextAlign(int align);
     bool Multiline = false;
     Color TextColor{0, 0, 0};
-    TextStyle style;
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
@@ -48,13 +54,12 @@ class StaticText : public RectControl {
 
 // A push button: a click raises "Action". Default makes it the window's default button
 // (Return presses it), Cancel its cancel button (Escape presses it).
-class PushButton : public RectControl {
+class PushButton : public TextControl {
   public:
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& caption);
     bool Default = false;
     bool Cancel = false;
-    TextStyle style;
 
     // Presses the button as a click would.
     void Push();
@@ -71,7 +76,7 @@ class PushButton : public RectControl {
 
 // A text field, one line or (Multiline) several. Text is what the field shows, typed text
 // included. LimitText is the most characters it takes (0: no limit).
-class EditField : public RectControl {
+class EditField : public TextControl {
   public:
     std::string Text() const;
     void setText(const std::string& text);
@@ -83,7 +88,6 @@ class EditField : public RectControl {
     int Alignment = 0; // 0 default (left), 1 left, 2 centre, 3 right
     Color TextColor{0, 0, 0};
     Color BackColor{255, 255, 255};
-    TextStyle style;
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
@@ -97,7 +101,7 @@ class EditField : public RectControl {
 
 // A popup menu: its rows come from InitialValue, one per CR-separated line; ListIndex is
 // the chosen row counted from 0, or -1 for none.
-class PopupMenu : public RectControl {
+class PopupMenu : public TextControl {
   public:
     int ListIndex() const;
     void setListIndex(int index);
@@ -106,7 +110,6 @@ class PopupMenu : public RectControl {
     // The chosen row's text, or empty.
     std::string Text() const { return List(ListIndex()); }
     void setInitialValue(const std::string& rows);
-    TextStyle style;
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 
@@ -121,13 +124,12 @@ class PopupMenu : public RectControl {
 
 // A radio button. Setting Value true (in code or by a click) clears every other radio
 // button of the same window.
-class RadioButton : public RectControl {
+class RadioButton : public TextControl {
   public:
     const std::string& Caption() const { return caption_; }
     void setCaption(const std::string& caption);
     bool Value() const { return value_; }
     void setValue(bool value);
-    TextStyle style;
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;
 

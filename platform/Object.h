@@ -26,10 +26,18 @@ class Object : public std::enable_shared_from_this<Object> {
 // Case-insensitive ASCII comparison of property names.
 bool SameName(std::string_view a, std::string_view b);
 
-// Helpers for SetProperty implementations: store the value if it has the type.
+// Helpers for SetProperty implementations: store the value if it has the type, or hand it
+// to a setter.
 template <typename T> bool AssignProperty(T& target, const PropertyValue& value) {
     if (auto p = std::get_if<T>(&value)) {
         target = *p;
+        return true;
+    }
+    return false;
+}
+template <typename T, typename F> bool SetThrough(const PropertyValue& value, F&& setter) {
+    if (auto p = std::get_if<T>(&value)) {
+        setter(*p);
         return true;
     }
     return false;

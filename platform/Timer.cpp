@@ -64,8 +64,9 @@ void Timer::Fire() {
 }
 
 bool Timer::SetProperty(std::string_view name, const PropertyValue& value) {
-    int32_t i = 0;
-    if (SameName(name, "Mode") && AssignProperty(i, value)) return setMode(i), true;
-    if (SameName(name, "Period") && AssignProperty(i, value)) return setPeriod(i), true;
+    if (SameName(name, "Mode"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setMode(v); });
+    if (SameName(name, "Period"))
+        return SetThrough<int32_t>(value, [this](int32_t v) { setPeriod(v); });
     return Control::SetProperty(name, value);
 }
