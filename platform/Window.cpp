@@ -348,20 +348,14 @@ int Window::Top() const {
     return impl_->top_;
 }
 
-void Window::setLeft(int v) {
-    const int top = Top();
-    impl_->left = v;
-    impl_->top_ = top;
-    impl_->positionSet = true;
-    if (impl_->top && impl_->top->isVisible()) moveClientTo(v, top);
-}
+void Window::setLeft(int v) { setClientPosition(v, Top()); }
+void Window::setTop(int v) { setClientPosition(Left(), v); }
 
-void Window::setTop(int v) {
-    const int left = Left();
-    impl_->left = left;
-    impl_->top_ = v;
+void Window::setClientPosition(int x, int y) {
+    impl_->left = x;
+    impl_->top_ = y;
     impl_->positionSet = true;
-    if (impl_->top && impl_->top->isVisible()) moveClientTo(left, v);
+    if (impl_->top && impl_->top->isVisible()) moveClientTo(x, y);
 }
 
 void Window::setWidth(int v) {

@@ -112,6 +112,7 @@ class Window : public Object {
     void detachWidgets();
     void releaseControls();
     void moveClientTo(int x, int y);
+    void setClientPosition(int x, int y);
     void close(bool raiseEvent);
     void placeOnScreen();
 
