@@ -200,6 +200,33 @@ INSTANTIATE_TEST_SUITE_P(
                       BreedCase{"room for one", 51, 21, 51, 21, 3, false, true},
                       BreedCase{"forced repaint", 51, 21, 51, 21, 85, true, false}));
 
+// The cap is read at the surface's own index: 85 on a pond, 25 on a pool.
+struct CapCase {
+    int32_t index;
+    int32_t critters; // on the surface before the contact
+    bool born;
+};
+
+class CapByIndex : public CritterTest, public ::testing::WithParamInterface<CapCase> {};
+
+TEST_P(CapByIndex, ReadsTheCapOfTheSurfacesPondIndex) {
+    const auto& c = GetParam();
+    auto surface = makePond(c.index, 117, 95, 325, 95);
+    auto own = addCritter(*surface, 50, 50, 60);
+    auto partner = addCritter(*surface, 56, 50, 60);
+    own->TimeSinceRepro = 30;
+    for (int32_t k = 2; k < c.critters; ++k)
+        addCritter(*surface, 5, 5, 10);
+    Replay draws({0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7});
+    own->collision(*surface, partner);
+    EXPECT_EQ(surface->numCritters, c.born ? c.critters + 1 : c.critters);
+}
+
+INSTANTIATE_TEST_SUITE_P(PondsAndPools, CapByIndex,
+                         ::testing::Values(CapCase{2, 25, false}, CapCase{2, 24, true},
+                                           CapCase{5, 25, false}, CapCase{1, 25, true},
+                                           CapCase{1, 85, false}, CapCase{0, 84, true}));
+
 TEST_F(CritterTest, SurfaceWithoutAPondIndexHasNoRoom) {
     auto own = addCritter(*pond, 50, 50, 60);
     auto partner = addCritter(*pond, 56, 50, 60);

@@ -134,7 +134,7 @@ TEST_F(PickUp, LiftsTheAnimalAndKeepsItsOffsetFromThePointer) {
     EXPECT_EQ(tadpole->Y, 98);
     EXPECT_EQ(tadpole->xLoc, 95.0);
     EXPECT_EQ(tadpole->yLoc, 98.0);
-    EXPECT_EQ(tadpole->age, 10); // nothing moved in either repaint
+    EXPECT_EQ(tadpole->age, 10); // the drop's repaint does not move it
     EXPECT_EQ(pond->sprites[1], tadpole);
     EXPECT_EQ(pond->numCritters, 1);
     EXPECT_EQ(pond->repaintFlags, (std::vector<bool>{true, true}));
@@ -154,12 +154,22 @@ TEST_F(PickUp, PressOnTheFirstColumnLiftsNothing) {
 TEST_F(PickUp, TriesEveryAnimalAndLiftsTheEarliestUnderThePointer) {
     auto other = addCritter(*pond, 150, 60, 10);
     auto over = addCritter(*pond, 52, 61, 10); // overlaps the tadpole, attached later
-    EXPECT_EQ(pond->mouseDown(16 + 200, 265 + 150), nullptr);
+    {
+        BackgroundTaskCounter passes;
+        EXPECT_EQ(pond->mouseDown(16 + 200, 265 + 150), nullptr);
+        EXPECT_EQ(passes.calls(), 3u); // every animal tried
+    }
     EXPECT_EQ(pond->frames, 0);
     auto lifted = pond->mouseDown(71, 327);
     EXPECT_EQ(lifted, tadpole);
     EXPECT_EQ(pond->sprites[1], other);
     EXPECT_EQ(pond->sprites[2], over);
+    // The repaint of the lift is a still picture for the animals left behind.
+    EXPECT_EQ(pond->frames, 1);
+    for (const auto& c : {other, over})
+        EXPECT_EQ(c->age, 10);
+    EXPECT_EQ(other->X, 150);
+    EXPECT_EQ(over->X, 52);
 }
 
 // A framework may drop a sprite's picture when it takes the sprite off; the lift keeps it.
