@@ -1,6 +1,7 @@
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -64,6 +65,34 @@ std::string Str(double value) {
     return std::string(buf, res.ptr);
 }
 
+namespace {
+// The power of ten of a decimal number's leading digit ("123.4" 2, "0.05" -2, "1e400" 400),
+// for numbers that lie beyond a Double: only its sign decides between 0 and infinity.
+long long decimalExponent(std::string_view number) {
+    std::size_t e = number.find_first_of("eE");
+    std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        bool minus = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+        for (char c : digits)
+            exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
+        if (minus) exponent = -exponent;
+    }
+    std::size_t point = mantissa.find('.');
+    std::string_view whole = mantissa.substr(0, point);
+    std::size_t firstNonZero = whole.find_first_not_of('0');
+    if (firstNonZero != std::string_view::npos)
+        return exponent + static_cast<long long>(whole.size() - firstNonZero) - 1;
+    std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
+    std::size_t zeros = fraction.find_first_not_of('0');
+    if (zeros == std::string_view::npos) return -1; // all zeros: the value is 0
+    return exponent - static_cast<long long>(zeros) - 1;
+}
+} // namespace
+
 double Val(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -82,11 +111,8 @@ double Val(std::string_view text) {
         std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
     if (res.ec == std::errc::invalid_argument) return 0.0;
     if (res.ec == std::errc::result_out_of_range) {
-        // Beyond a Double: a negative exponent underflows to 0, anything else is infinite.
         std::string_view parsed = rest.substr(0, static_cast<std::size_t>(res.ptr - rest.data()));
-        auto e = parsed.find_first_of("eE");
-        bool tiny = e != std::string_view::npos && e + 1 < parsed.size() && parsed[e + 1] == '-';
-        value = tiny ? 0.0 : HUGE_VAL;
+        value = decimalExponent(parsed) >= 0 ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;
 }

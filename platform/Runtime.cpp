@@ -23,6 +23,7 @@ int openMessageBoxes = 0;
 seams::TextHandler msgBoxHandler;
 seams::TextHandler showURLHandler;
 seams::TicksSource ticksSource;
+seams::TextHandler unhandledHandler;
 std::function<void()> loopStart;
 std::function<void()> loopEnd;
 int lastExitStatus = 0;
@@ -39,9 +40,11 @@ void realMsgBox(const std::string& text) {
     shown.replace(QChar('\r'), QChar('\n'));
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shown,
                     QMessageBox::Ok, QApplication::activeWindow());
-    ++openMessageBoxes;
+    struct Open {
+        Open() { ++openMessageBoxes; }
+        ~Open() { --openMessageBoxes; }
+    } open;
     box.exec();
-    --openMessageBoxes;
 }
 
 void realShowURL(const std::string& address) {
@@ -98,7 +101,7 @@ void UnhandledException(std::exception_ptr error) {
         what += std::string(" ") + e.what();
     } catch (...) {
     }
-    MsgBox(what);
+    unhandledHandler ? unhandledHandler(what) : MsgBox(what);
 }
 
 void RunHandler(const std::function<void()>& handler) {
@@ -134,6 +137,11 @@ TextHandler setMsgBoxHandler(TextHandler handler) {
 TextHandler setShowURLHandler(TextHandler handler) {
     auto old = std::move(showURLHandler);
     showURLHandler = std::move(handler);
+    return old;
+}
+TextHandler setUnhandledExceptionHandler(TextHandler handler) {
+    auto old = std::move(unhandledHandler);
+    unhandledHandler = std::move(handler);
     return old;
 }
 TicksSource setTicksSource(TicksSource source) {

@@ -49,6 +49,8 @@ using TicksSource = std::function<int32_t()>;
 TextHandler setMsgBoxHandler(TextHandler handler);
 TextHandler setShowURLHandler(TextHandler handler);
 TicksSource setTicksSource(TicksSource source);
+// Receives the text of every unhandled exception in place of the message box.
+TextHandler setUnhandledExceptionHandler(TextHandler handler);
 // Number of RuntimeBackgroundTask calls since the program started.
 uint64_t backgroundTaskCalls();
 // Work run at the start of each event loop (posted, so it runs inside the loop) and after

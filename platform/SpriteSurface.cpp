@@ -13,6 +13,8 @@
 Sprite::~Sprite() = default;
 
 void Sprite::Close() {
+    // The surface may hold the last reference: keep the sprite alive until Close returns.
+    const auto keep = weak_from_this().lock();
     if (surface_) surface_->detach(this);
 }
 

@@ -62,3 +62,19 @@ class BackgroundTaskCounter {
   private:
     uint64_t start_;
 };
+
+// Records the text of every unhandled exception instead of showing it.
+class UnhandledExceptionRecorder {
+  public:
+    UnhandledExceptionRecorder() {
+        previous_ = seams::setUnhandledExceptionHandler(
+            [this](const std::string& t) { texts.push_back(t); });
+    }
+    ~UnhandledExceptionRecorder() { seams::setUnhandledExceptionHandler(previous_); }
+    UnhandledExceptionRecorder(const UnhandledExceptionRecorder&) = delete;
+    UnhandledExceptionRecorder& operator=(const UnhandledExceptionRecorder&) = delete;
+    std::vector<std::string> texts;
+
+  private:
+    seams::TextHandler previous_;
+};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <clocale>
 #include <cmath>
 #include <cstring>
@@ -59,6 +61,16 @@ TEST(Numbers, ValReadsTheLeadingNumberAndNeverFails) {
                                    "3",
                                    4)),
               12);
+    // Beyond a Double by the number of digits, not by the exponent alone.
+    const std::pair<std::string, double> huge[] = {
+        {"0." + std::string(400, '0') + "1", 0},
+        {"0." + std::string(400, '0') + "1e+10", 0},
+        {"1" + std::string(500, '0') + "e-100", HUGE_VAL},
+        {"-1" + std::string(500, '0'), -HUGE_VAL},
+        {"0." + std::string(500, '0'), 0},
+    };
+    for (const auto& [text, want] : huge)
+        EXPECT_EQ(Val(text), want) << text.substr(0, 12) << "... (" << text.size() << " chars)";
 }
 
 TEST(Numbers, StrThenValGivesTheSameDouble) {

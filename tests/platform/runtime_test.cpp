@@ -66,3 +66,17 @@ TEST(Runtime, BackgroundTaskIsCountedAndDispatchesNoEvents) {
     EXPECT_EQ(fired, 1);
     EXPECT_EQ(counter.calls(), 3u);
 }
+
+TEST(Runtime, HandlerExceptionsBecomeOneMessageBoxEachAndGoNoFurther) {
+    MsgBoxRecorder boxes;
+    auto previous = seams::setUnhandledExceptionHandler({}); // the real behaviour: a box
+    bool after = false;
+    RunHandler([] { throw std::runtime_error("replay ran out"); });
+    RunHandler([] { throw 42; });
+    RunHandler([&] { after = true; });
+    seams::setUnhandledExceptionHandler(previous);
+    ASSERT_EQ(boxes.texts.size(), 2u);
+    EXPECT_NE(boxes.texts[0].find("replay ran out"), std::string::npos);
+    EXPECT_FALSE(boxes.texts[1].empty());
+    EXPECT_TRUE(after);
+}

@@ -185,6 +185,20 @@ TEST_F(SurfaceTest, SpriteClosedDuringNextFrameIsNotReportedAndCanBeAttachedAgai
     EXPECT_EQ(frame(), (Log{"frame", "b-c", "b-a", "c-a"}));
 }
 
+TEST_F(SurfaceTest, SpriteHeldOnlyByTheSurfaceMayCloseItselfDuringNextFrame) {
+    std::weak_ptr<Named> weak = add("a", 0, 0);
+    add("b", 3, 3);
+    onFrame = [&] {
+        if (auto a = weak.lock()) {
+            Sprite* raw = a.get();
+            a.reset();
+            raw->Close(); // the surface drops its reference inside Close
+        }
+    };
+    EXPECT_EQ(frame(), (Log{"frame"}));
+    EXPECT_TRUE(weak.expired());
+}
+
 TEST_F(SurfaceTest, SpriteClosedDuringCollisionIsNotReportedAgainInThatFrame) {
     add("a", 0, 0);
     auto b = add("b", 3, 3);

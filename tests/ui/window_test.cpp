@@ -627,8 +627,21 @@ TEST_F(WindowConstruction, ExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
     auto button = w->get<PushButton>("PushButtonGo");
     InstallInstanceEventHandler(*button, "Action",
                                 [](Control&) { throw std::runtime_error("boom"); });
+    UnhandledExceptionRecorder unhandled;
     uitest::Click(*button);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find("boom"), std::string::npos);
+    ASSERT_EQ(unhandled.texts.size(), 1u);
+    EXPECT_NE(unhandled.texts[0].find("boom"), std::string::npos);
     EXPECT_TRUE(w->IsOpen());
+}
+
+TEST_F(WindowConstruction, BothSpellingsOfMultilineSetOneProperty) {
+    for (const char* spelling : {"Multiline", "MultiLine"}) {
+        StaticText label;
+        EditField field;
+        const std::string list = PropertyListBuilder().boolean(spelling, true).bytes();
+        EXPECT_FALSE(SetProperties(label, list));
+        EXPECT_FALSE(SetProperties(field, list));
+        EXPECT_TRUE(label.Multiline) << spelling;
+        EXPECT_TRUE(field.Multiline) << spelling;
+    }
 }
