@@ -6,35 +6,28 @@
 #include <string>
 #include <vector>
 
-// Records every MsgBox text instead of showing a box.
-class MsgBoxRecorder {
+// Records every text handed to one runtime service instead of letting the service act on it;
+// the previous handler comes back when the recorder goes.
+template <seams::TextHandler (*Install)(seams::TextHandler)> class TextRecorder {
   public:
-    MsgBoxRecorder() {
-        previous_ = seams::setMsgBoxHandler([this](const std::string& t) { texts.push_back(t); });
+    TextRecorder() {
+        previous_ = Install([this](const std::string& t) { texts.push_back(t); });
     }
-    ~MsgBoxRecorder() { seams::setMsgBoxHandler(previous_); }
-    MsgBoxRecorder(const MsgBoxRecorder&) = delete;
-    MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
+    ~TextRecorder() { Install(previous_); }
+    TextRecorder(const TextRecorder&) = delete;
+    TextRecorder& operator=(const TextRecorder&) = delete;
     std::vector<std::string> texts;
 
   private:
     seams::TextHandler previous_;
 };
 
-// Records every ShowURL address instead of opening a browser.
-class ShowURLRecorder {
-  public:
-    ShowURLRecorder() {
-        previous_ = seams::setShowURLHandler([this](const std::string& a) { urls.push_back(a); });
-    }
-    ~ShowURLRecorder() { seams::setShowURLHandler(previous_); }
-    ShowURLRecorder(const ShowURLRecorder&) = delete;
-    ShowURLRecorder& operator=(const ShowURLRecorder&) = delete;
-    std::vector<std::string> urls;
-
-  private:
-    seams::TextHandler previous_;
-};
+// Every MsgBox text, instead of a box.
+using MsgBoxRecorder = TextRecorder<&seams::setMsgBoxHandler>;
+// Every ShowURL address, instead of a browser.
+using ShowURLRecorder = TextRecorder<&seams::setShowURLHandler>;
+// The text of every unhandled exception, instead of a box.
+using UnhandledExceptionRecorder = TextRecorder<&seams::setUnhandledExceptionHandler>;
 
 // Makes Ticks return a fixed value.
 class FixedTicks {
@@ -61,20 +54,4 @@ class BackgroundTaskCounter {
 
   private:
     uint64_t start_;
-};
-
-// Records the text of every unhandled exception instead of showing it.
-class UnhandledExceptionRecorder {
-  public:
-    UnhandledExceptionRecorder() {
-        previous_ = seams::setUnhandledExceptionHandler(
-            [this](const std::string& t) { texts.push_back(t); });
-    }
-    ~UnhandledExceptionRecorder() { seams::setUnhandledExceptionHandler(previous_); }
-    UnhandledExceptionRecorder(const UnhandledExceptionRecorder&) = delete;
-    UnhandledExceptionRecorder& operator=(const UnhandledExceptionRecorder&) = delete;
-    std::vector<std::string> texts;
-
-  private:
-    seams::TextHandler previous_;
 };

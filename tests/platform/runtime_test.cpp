@@ -20,12 +20,12 @@ TEST(Runtime, MsgBoxAndShowURLGoToTheInnermostRecorder) {
         ShowURL("https://example.org/page");
         EXPECT_EQ(boxes.texts,
                   (std::vector<std::string>{"Sorry. Try again.", "line one\rline two"}));
-        EXPECT_EQ(urls.urls, (std::vector<std::string>{"https://example.org/page"}));
+        EXPECT_EQ(urls.texts, (std::vector<std::string>{"https://example.org/page"}));
     }
     MsgBox("last");
     ShowURL("b");
     EXPECT_EQ(outerBoxes.texts, (std::vector<std::string>{"first", "last"}));
-    EXPECT_EQ(outerURLs.urls, (std::vector<std::string>{"b"}));
+    EXPECT_EQ(outerURLs.texts, (std::vector<std::string>{"b"}));
 }
 
 TEST(Runtime, TicksCountSixtiethsOfASecondUnlessFixed) {
