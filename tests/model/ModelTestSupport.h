@@ -50,6 +50,16 @@ std::shared_ptr<Surface> makePond(int32_t index = 0, int width = 256, int height
     return pond;
 }
 
+// Puts a prepared animal at a whole-pixel place with a heading, then attaches it.
+inline void placeAndAttach(smartSurface& surface, bounceSprite& s, int x, int y, double direction) {
+    s.X = x;
+    s.Y = y;
+    s.xLoc = x;
+    s.yLoc = y;
+    s.direction = direction;
+    surface.doAttach(std::static_pointer_cast<smartSprite>(s.shared_from_this()));
+}
+
 // A critter set up by prepare (under its own replay), then given an age, a place and a
 // heading and attached. Grown critters show their adult picture, as a filled pond's do.
 inline std::shared_ptr<critterSprite> addCritter(smartSurface& surface, int x, int y, int age,
@@ -64,12 +74,7 @@ inline std::shared_ptr<critterSprite> addCritter(smartSurface& surface, int x, i
         c->Image = c->iAdult;
         c->phenotype = "frog";
     }
-    c->X = x;
-    c->Y = y;
-    c->xLoc = x;
-    c->yLoc = y;
-    c->direction = direction;
-    surface.doAttach(c);
+    placeAndAttach(surface, *c, x, y, direction);
     return c;
 }
 
@@ -80,12 +85,7 @@ inline std::shared_ptr<wormSprite> addWorm(smartSurface& surface, int x, int y,
         Replay draws({0.0, 0.0, 0.0});
         w->prepare(surface);
     }
-    w->X = x;
-    w->Y = y;
-    w->xLoc = x;
-    w->yLoc = y;
-    w->direction = direction;
-    surface.doAttach(w);
+    placeAndAttach(surface, *w, x, y, direction);
     return w;
 }
 
