@@ -1,6 +1,7 @@
 #include "platform/UiTesting.h"
 #include "platform/Control.h"
 #include "platform/Window.h"
+#include "platform/PictureImpl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -198,4 +199,16 @@ uint32_t ShownPixel(const RectControl& control, int x, int y) {
     return x >= 0 && y >= 0 && x < img.width() && y < img.height() ? img.pixel(x, y) : 0;
 }
 
+} // namespace uitest
+
+namespace uitest {
+bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar) {
+    QWidget* w = withMenuBar ? window.topLevelWidget() : window.clientWidget();
+    if (!w) return false;
+    return w->grab().save(QString::fromStdString(path), "PNG");
+}
+
+bool SavePicture(const Picture& picture, const std::string& path) {
+    return picture.impl().image.save(QString::fromStdString(path), "PNG");
+}
 } // namespace uitest

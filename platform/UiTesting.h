@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class Picture;
 class RectControl;
 class Window;
 
@@ -57,4 +58,12 @@ bool ShowsPassword(const RectControl& control);
 bool IsAbove(const RectControl& a, const RectControl& b);
 // The colour (0xAARRGGBB) of the control's widget at (x, y) of its own area, as painted.
 uint32_t ShownPixel(const RectControl& control, int x, int y);
+} // namespace uitest
+
+namespace uitest {
+// Saves what the window shows (its client area, or the whole window with its menu bar and
+// frame when `withMenuBar`) as a PNG; returns whether the file was written.
+bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar = false);
+// Saves a picture as a PNG.
+bool SavePicture(const Picture& picture, const std::string& path);
 } // namespace uitest
