@@ -1,12 +1,11 @@
 // Tarnwick: the program's entry point.
-#include "model/Globals.h"
+#include "app/App.h"
 #include "platform/Runtime.h"
 
 int main(int argc, char** argv) {
     RuntimeInit(argc, argv);
-    Globals::CreateArrays();
-    Globals::StartUp();
-    RuntimeRun();
-    Globals::ReleaseArrays();
+    initialize();
+    Main();
+    finalize();
     return RuntimeExit();
 }

@@ -2,6 +2,7 @@
 // (births, exposure), and the old critters die at the end of each frame.
 
 #include "platform/Testing.h"
+#include "platform/Window.h"
 #include "tests/support/PondStock.h"
 
 #include <benchmark/benchmark.h>
@@ -27,6 +28,7 @@ void BM_PondFrame(benchmark::State& state) {
     {
         FixedTicks ticks(0);
         Globals::StartUp();
+        CloseAllWindows();
     }
     Globals::setScenario(4); // "Both": 30 worms in one pond
     MsgBoxRecorder boxes;

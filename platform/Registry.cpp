@@ -21,3 +21,5 @@ std::shared_ptr<Object> RuntimeNewObject(std::string_view fullName) {
     auto it = classes().find(fullName);
     return it == classes().end() ? nullptr : it->second();
 }
+
+void RuntimeClearClassRegistry() { classes().clear(); }

@@ -20,3 +20,5 @@ template <class T> void RuntimeRegisterClass(const std::string& fullName) {
 bool RuntimeClassRegistered(std::string_view fullName);
 // A new object of the registered class, or nullptr for a name nobody registered.
 std::shared_ptr<Object> RuntimeNewObject(std::string_view fullName);
+// Forgets every registered class (at shutdown).
+void RuntimeClearClassRegistry();

@@ -1,4 +1,5 @@
 #include "platform/Runtime.h"
+#include "platform/Application.h"
 #include "platform/Numbers.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ seams::TextHandler unhandledHandler;
 std::function<void()> loopStart;
 std::function<void()> loopEnd;
 int lastExitStatus = 0;
+bool loopRunning = false;
 
 QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -72,6 +74,8 @@ void RuntimeInit(int& argc, char** argv, bool headless) {
         // called (registered after the toolkit made them, so it runs before they die).
         std::atexit([] { application.reset(); });
     }
+    // The windows decide when the program ends (see Window::Close), not the toolkit.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Tarnwick");
     QApplication::setApplicationDisplayName("Tarnwick");
 }
@@ -79,7 +83,9 @@ void RuntimeInit(int& argc, char** argv, bool headless) {
 int RuntimeRun() {
     if (!qApp) return 1;
     if (loopStart) QTimer::singleShot(0, [] { RunHandler(loopStart); });
+    loopRunning = true;
     lastExitStatus = QApplication::exec();
+    loopRunning = false;
     if (loopEnd) RunHandler(loopEnd);
     return lastExitStatus;
 }
@@ -88,7 +94,10 @@ void RuntimeQuit() {
     if (qApp) QApplication::quit();
 }
 
+bool RuntimeEventLoopRunning() { return loopRunning; }
+
 int RuntimeExit() {
+    RuntimeReleaseAppObject();
     application.reset();
     return lastExitStatus;
 }

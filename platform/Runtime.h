@@ -18,7 +18,9 @@ void RuntimeInit(int& argc, char** argv, bool headless = false);
 int RuntimeRun();
 // Ends the event loop.
 void RuntimeQuit();
-// Releases the GUI toolkit; call once, after the event loop has ended. Returns the exit
+// Whether RuntimeRun's event loop is running.
+bool RuntimeEventLoopRunning();
+// Releases the application object and the GUI toolkit; call once, after the event loop has ended. Returns the exit
 // status of the last event loop (0 when none ran).
 int RuntimeExit();
 

@@ -13,7 +13,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QKeySequence>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -210,5 +212,18 @@ bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar) {
 
 bool SavePicture(const Picture& picture, const std::string& path) {
     return picture.impl().image.save(QString::fromStdString(path), "PNG");
+}
+} // namespace uitest
+
+namespace uitest {
+void Post(std::function<void()> work, int delayMs) {
+    QTimer::singleShot(delayMs, [work = std::move(work)] { work(); });
+}
+
+void PressKeys(Window& window, const char* keys) {
+    QWidget* target = window.clientWidget();
+    if (!target) return;
+    const QKeyCombination combo = QKeySequence(QString::fromLatin1(keys))[0];
+    QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
 }
 } // namespace uitest

@@ -67,3 +67,11 @@ bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar = 
 // Saves a picture as a PNG.
 bool SavePicture(const Picture& picture, const std::string& path);
 } // namespace uitest
+
+namespace uitest {
+// Runs the work inside the event loop after `delayMs` (for a test that runs a whole
+// RuntimeRun).
+void Post(std::function<void()> work, int delayMs = 0);
+// Types a key combination such as "Ctrl+Q" into the window, as the keyboard would.
+void PressKeys(Window& window, const char* keys);
+} // namespace uitest

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -291,6 +292,13 @@ void Window::close(bool raiseEvent) {
     detachWidgets();
     if (impl_->top) impl_->top->hide();
     releaseControls();
+    // With the last window gone nothing could reach the program any more: the event loop
+    // ends, as after Quit. Checked once the current event is done, so that a handler that
+    // closes a window and builds its successor at once keeps the program running.
+    if (openWindows().empty() && RuntimeEventLoopRunning())
+        QTimer::singleShot(0, [] {
+            if (openWindows().empty()) RuntimeQuit();
+        });
 }
 
 void Window::releaseControls() {

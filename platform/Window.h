@@ -51,7 +51,8 @@ class Window : public Object {
     // Shows the window in front of the others.
     void Show();
     // Raises Close, then the window is gone: no longer the open window of its class, its
-    // controls released. Closing twice does nothing.
+    // controls released. Closing twice does nothing. When the last open window closes while
+    // the event loop runs, the loop ends.
     void Close();
     void SetFocus();
     bool IsOpen() const { return open_; }

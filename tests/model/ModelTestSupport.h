@@ -8,6 +8,8 @@
 #include "model/wormSprite.h"
 #include "platform/Numbers.h"
 #include "platform/Testing.h"
+#include "platform/Window.h"
+#include "tests/support/Replay.h"
 
 #include <gtest/gtest.h>
 
@@ -23,18 +25,11 @@ class ModelTest : public ::testing::Test {
         FixedTicks ticks(0);
         ScopedRandomSource rnd(std::make_shared<ReplayRandom>(std::vector<double>{0.9}));
         Globals::StartUp();
+        CloseAllWindows(); // the model needs none of start-up's windows
     }
     void TearDown() override { Globals::ReleaseArrays(); }
 };
 
-// Installs a replay for the life of the object; draws past its end throw.
-struct Replay {
-    explicit Replay(std::vector<double> values = {})
-        : source(std::make_shared<ReplayRandom>(std::move(values))), scope(source) {}
-    std::size_t drawn() const { return source->drawn(); }
-    std::shared_ptr<ReplayRandom> source;
-    ScopedRandomSource scope;
-};
 
 // A prepared pond surface with a window rectangle, as the main window places its ponds.
 template <typename Surface = popSurface>

@@ -1,6 +1,7 @@
 #include "model/Globals.h"
 #include "platform/Numbers.h"
 #include "platform/Testing.h"
+#include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,10 @@ namespace {
 class GlobalsTest : public ::testing::Test {
   protected:
     void SetUp() override { Globals::CreateArrays(); }
-    void TearDown() override { Globals::ReleaseArrays(); }
+    void TearDown() override {
+        CloseAllWindows(); // start-up's windows
+        Globals::ReleaseArrays();
+    }
 };
 
 struct ScenarioCase {
