@@ -1,6 +1,13 @@
 #include "app/App.h"
 
 #include "app/Menu.h"
+#include "app/Pictures.h"
+#include "app/WindowAbout.h"
+#include "app/WindowSplash.h"
+#include "app/dialogs/WindowSample.h"
+#include "app/dialogs/WindowSelectScenario.h"
+#include "app/dialogs/WindowTheTruth.h"
+#include "app/dialogs/WindowWhereTo.h"
 #include "model/Globals.h"
 #include "model/critterSprite.h"
 #include "model/popSurface.h"
@@ -8,6 +15,8 @@
 #include "platform/Registry.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
+#include "pond_window/WindowMain.h"
+#include "pond_window/popupSpriteCan.h"
 
 #include <array>
 #include <exception>
@@ -31,7 +40,24 @@ const std::vector<ClassEntry>& programClasses() {
     static const std::vector<ClassEntry> classes = {
         {"App", "Application", factory<class App>()},
         {"Menu", "MenuBar", factory<class Menu>()},
+        {"WindowAbout", "Window", factory<class WindowAbout>()},
+        {"WindowMain", "Window", factory<class WindowMain>()},
+        {"WindowMain.EditFieldPoolLabel", "EditField",
+         factory<WindowMain::EditFieldPoolLabelClass>()},
+        {"WindowMain.popSurfaces", "popSurface", factory<WindowMain::popSurfacesClass>()},
+        {"WindowMain.TimerMain", "Timer", factory<WindowMain::TimerMainClass>()},
+        {"WindowMain.StaticTextPopSize", "StaticText",
+         factory<WindowMain::StaticTextPopSizeClass>()},
+        {"WindowMain.PushButtonClear", "PushButton", factory<WindowMain::PushButtonClearClass>()},
         {"smartSurface", "SpriteSurface", factory<smartSurface>()},
+        {"WindowSplash", "Window", factory<class WindowSplash>()},
+        {"WindowSplash.Timer1", "Timer", factory<WindowSplash::Timer1Class>()},
+        {"WindowTheTruth", "Window", factory<class WindowTheTruth>()},
+        {"WindowWhereTo", "Window", factory<class WindowWhereTo>()},
+        {"WindowWhereTo.RadioButtonDestination", "RadioButton",
+         factory<WindowWhereTo::RadioButtonDestinationClass>()},
+        {"WindowSample", "Window", factory<class WindowSample>()},
+        {"WindowSelectScenario", "Window", factory<class WindowSelectScenario>()},
         {"clickSurface", "smartSurface", factory<clickSurface>()},
         {"popSurface", "clickSurface", factory<popSurface>()},
         {"smartSprite", "Sprite", factory<smartSprite>()},
@@ -39,6 +65,9 @@ const std::vector<ClassEntry>& programClasses() {
         {"bounceSprite", "clickSprite", factory<bounceSprite>()},
         {"critterSprite", "bounceSprite", factory<critterSprite>()},
         {"wormSprite", "bounceSprite", factory<wormSprite>()},
+        {"popupSpriteCan", "Canvas", factory<popupSpriteCan>()},
+        {"spritePopUp", "popupSpriteCan", factory<spritePopUp>()},
+        {"spriteDataPopUp", "popupSpriteCan", factory<spriteDataPopUp>()},
     };
     return classes;
 }
@@ -100,13 +129,29 @@ void App::Event_EnableMenuItems() {
     if (auto item = ToolsSample()) item->Enabled = true;
 }
 
-bool App::AppAboutMyApplication_Action() { return false; }
+bool App::AppAboutMyApplication_Action() {
+    WindowAbout()->Show();
+    return false;
+}
 
-bool App::ToolsSample_Action() { return false; }
+bool App::ToolsSample_Action() {
+    // Always a fresh dialog: an open one is closed first, and when none is open the first
+    // access builds one that is closed at once.
+    WindowSample()->Close();
+    WindowSample()->Show();
+    return false;
+}
 
-bool App::ToolsTellthetruth_Action() { return false; }
+bool App::ToolsTellthetruth_Action() {
+    WindowTheTruth()->Show();
+    return false;
+}
 
-bool App::FileReset_Action() { return false; }
+bool App::FileReset_Action() {
+    WindowSelectScenario()->Close();
+    WindowSelectScenario()->Show();
+    return false;
+}
 
 std::shared_ptr<class App> App() { return std::dynamic_pointer_cast<class App>(GetAppObject()); }
 
@@ -114,11 +159,17 @@ std::shared_ptr<class App> App() { return std::dynamic_pointer_cast<class App>(G
 
 void initialize() {
     RuntimeRegisterFrameworkClasses();
-    for (auto name : {"App", "Menu", "smartSurface"})
+    for (auto name : {"App", "Menu", "WindowAbout", "WindowMain", "WindowMain.EditFieldPoolLabel",
+                      "WindowMain.popSurfaces", "WindowMain.TimerMain",
+                      "WindowMain.StaticTextPopSize", "WindowMain.PushButtonClear",
+                      "smartSurface"})
         registerClass(name);
     Globals::CreateArrays(); // MaxNumCritters, AlleleFreq, MaxNumWorms, one element each
-    for (auto name : {"clickSurface", "popSurface", "smartSprite", "clickSprite", "bounceSprite",
-                      "critterSprite", "wormSprite"})
+    for (auto name :
+         {"WindowSplash", "WindowSplash.Timer1", "WindowTheTruth", "WindowWhereTo",
+          "WindowWhereTo.RadioButtonDestination", "WindowSample", "WindowSelectScenario",
+          "clickSurface", "popSurface", "smartSprite", "clickSprite", "bounceSprite",
+          "critterSprite", "wormSprite", "popupSpriteCan", "spritePopUp", "spriteDataPopUp"})
         registerClass(name);
 }
 
@@ -166,7 +217,11 @@ void Main() {
 // ---- Shutdown ----------------------------------------------------------------------------
 
 void finalize() {
-    // PICTURE CACHES
+    FiveLegsCache::permapic = nullptr;
+    TadpoleCache::permapic = nullptr;
+    FrogCache::permapic = nullptr;
+    trematodeCache::permapic = nullptr;
+    CadmoriaCoverCache::permapic = nullptr;
     RuntimeReleaseWindowLists();
     RuntimeReleaseTypeInformation();
     Menu::implicitInstance = nullptr;

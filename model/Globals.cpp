@@ -1,6 +1,9 @@
 #include "model/Globals.h"
 
+#include "app/WindowSplash.h"
+#include "app/dialogs/WindowSelectScenario.h"
 #include "platform/Numbers.h"
+#include "pond_window/WindowMain.h"
 #include "platform/Runtime.h"
 
 namespace Globals {
@@ -37,7 +40,10 @@ void StartUp() {
     // The remainder keeps the sign of the tick count, so a negative count may pick no type.
     setScenario((Ticks() % 4) + 1);
 
-    // The first windows are shown once they exist (main window, scenario dialog, splash).
+    // The first windows: the splash, shown last, lies in front of the other two.
+    WindowMain()->Show();
+    WindowSelectScenario()->Show();
+    WindowSplash()->Show();
 }
 
 void setScenario(int32_t type) {

@@ -32,7 +32,7 @@ void CreateArrays();
 void ReleaseArrays();
 
 // Sets the constants, picks a first scenario from the tick counter and shows the first
-// windows.
+// windows: the main window, the scenario dialog and the splash, in that order.
 void StartUp();
 // Sets the hidden scenario for type 1 ("Genetic") to 4 ("Both") and draws which pond gets
 // many worms; any other type changes nothing and draws nothing.

@@ -40,7 +40,7 @@ void realMsgBox(const std::string& text) {
     }
     QString shown = toQt(text);
     shown.replace(QChar('\r'), QChar('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shown,
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown,
                     QMessageBox::Ok, QApplication::activeWindow());
     struct Open {
         Open() { ++openMessageBoxes; }
@@ -77,7 +77,7 @@ void RuntimeInit(int& argc, char** argv, bool headless) {
     // The windows decide when the program ends (see Window::Close), not the toolkit.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName("Tarnwick");
-    QApplication::setApplicationDisplayName("Tarnwick");
+    // No display name: the window system would append it to every window's own title.
 }
 
 int RuntimeRun() {

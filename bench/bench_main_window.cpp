@@ -1,0 +1,86 @@
+// The main window at work: one simulated day on a full window (both ponds filled for a
+// scenario, a few animals in each pool) with the six surfaces painted, and the filling of
+// one pond with 85 critters and 30 worms.
+
+#include "platform/Testing.h"
+#include "platform/Window.h"
+#include "pond_window/WindowMain.h"
+#include "tests/support/PondStock.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Globals as start-up leaves them, then "Both" with the 30 worms in one of the ponds.
+struct Settings {
+    Settings() {
+        Globals::CreateArrays();
+        FixedTicks ticks(0);
+        Globals::StartUp();
+        CloseAllWindows();
+        Globals::setScenario(4);
+    }
+    ~Settings() {
+        CloseAllWindows();
+        Globals::ReleaseArrays();
+    }
+    ScopedRandomSource rnd{std::make_shared<SeededRandom>(42)};
+    MsgBoxRecorder boxes;
+};
+
+void fill(class WindowMain& w) {
+    w.ClearAll();
+    w.PopulatePond(0, Globals::MaxNumCritters[0]);
+    w.PopulatePond(1, Globals::MaxNumCritters[1]);
+    for (int i = 2; i <= Globals::NumPopSurfaces; ++i) {
+        StockCritters(*w.popSurfaces(i), 6);
+        StockWorms(*w.popSurfaces(i), 2);
+    }
+    w.UpdateSizes();
+}
+
+void BM_MainWindowDay(benchmark::State& state) {
+    Settings settings;
+    auto w = WindowMain();
+    w->Show();
+    fill(*w);
+    auto timer = w->TimerMain();
+    for (int k = 0; k < 300; ++k)
+        w->TimerMain_Action(*timer); // into the ponds' own rhythm
+
+    int64_t pixels = 0;
+    for (auto _ : state) {
+        w->TimerMain_Action(*timer);
+        // The painting the day causes, forced into pictures.
+        for (int i = 0; i <= Globals::NumPopSurfaces; ++i)
+            pixels += w->popSurfaces(i)->Snapshot()->Width();
+        if (w->popSurfaces(0)->numCritters + w->popSurfaces(1)->numCritters < 80) {
+            state.PauseTiming(); // thinned ponds are refilled off the clock
+            fill(*w);
+            state.ResumeTiming();
+        }
+    }
+    benchmark::DoNotOptimize(pixels);
+    state.counters["days/s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.SetLabel("TimerMain_Action + six surfaces painted; budget 1 ms per day");
+}
+BENCHMARK(BM_MainWindowDay)->Unit(benchmark::kMicrosecond);
+
+void BM_PopulatePond(benchmark::State& state) {
+    Settings settings;
+    auto w = WindowMain();
+    const int32_t pond = Globals::MaxNumWorms[0] == 30 ? 0 : 1;
+    for (auto _ : state) {
+        w->PopulatePond(pond, 85);
+        state.PauseTiming();
+        w->popSurfaces(pond)->clear();
+        state.ResumeTiming();
+    }
+    state.SetLabel("85 critters and 30 worms, closing frame included; budget 0.5 ms");
+}
+BENCHMARK(BM_PopulatePond)->Unit(benchmark::kMicrosecond);
+
+} // namespace
