@@ -199,7 +199,9 @@ void Window::Constructor() {
 void Window::applyWindowSettings() {
     TopLevel* top = impl_->top;
     if (!top) return;
-    top->setWindowTitle(toQt(Title));
+    // An empty title would make the window system name the window after the program;
+    // a blank keeps an untitled window untitled.
+    top->setWindowTitle(Title.empty() ? QStringLiteral(" ") : toQt(Title));
     Qt::WindowFlags flags = Qt::Window;
     if (Frame == 3) flags = Qt::Tool;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
@@ -267,7 +269,10 @@ void Window::Show() {
 
 void Window::SetFocus() {
     if (!impl_->top) return;
-    impl_->top->activateWindow();
+    // A window that a modal dialog blocks keeps its place behind the dialog: raising it
+    // would hide the one window that can be answered.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == impl_->top) impl_->top->activateWindow();
     if (impl_->client) impl_->client->setFocus();
 }
 
