@@ -183,6 +183,9 @@ void Window::Constructor() {
         if (rc && rc->widget()) rc->widget()->raise();
     }
     applyWindowSettings();
+    // Placed now, so that a window closed before it was ever shown still reports where it
+    // would have been.
+    placeOnScreen();
     ready_ = true;
 
     // Open events: the controls' in creation order, then the window's. A handler may close
@@ -259,7 +262,8 @@ void Window::placeOnScreen() {
 
 void Window::Show() {
     if (!open_ || !impl_->top) return;
-    const bool first = !placed_;
+    const bool first = !shownOnce_;
+    shownOnce_ = true;
     placeOnScreen();
     impl_->top->show();
     if (first && impl_->positionSet) moveClientTo(impl_->left, impl_->top_);
@@ -300,9 +304,17 @@ void Window::close(bool raiseEvent) {
     // With the last window gone nothing could reach the program any more: the event loop
     // ends, as after Quit. Checked once the current event is done, so that a handler that
     // closes a window and builds its successor at once keeps the program running.
-    if (openWindows().empty() && RuntimeEventLoopRunning())
-        QTimer::singleShot(0, [] {
-            if (openWindows().empty()) RuntimeQuit();
+    // A window that was built but never shown (an accessor's answer to code that only wanted
+    // to read it) counts as gone too.
+    auto noneShown = [] {
+        return std::none_of(openWindows().begin(), openWindows().end(),
+                            [](const std::shared_ptr<Window>& w) {
+                                return w->topLevelWidget() && w->topLevelWidget()->isVisible();
+                            });
+    };
+    if (noneShown() && RuntimeEventLoopRunning())
+        QTimer::singleShot(0, [noneShown] {
+            if (noneShown()) RuntimeQuit();
         });
 }
 
@@ -349,16 +361,17 @@ std::shared_ptr<Control> Window::ControlByNameIndex(std::string_view name, int32
     return nullptr;
 }
 
-int Window::Left() const {
-    if (impl_->top && impl_->top->isVisible() && impl_->client)
-        return impl_->client->mapToGlobal(QPoint(0, 0)).x();
-    return impl_->left;
-}
+int Window::Left() const { return clientPosition().x(); }
 
-int Window::Top() const {
+int Window::Top() const { return clientPosition().y(); }
+
+QPoint Window::clientPosition() const {
     if (impl_->top && impl_->top->isVisible() && impl_->client)
-        return impl_->client->mapToGlobal(QPoint(0, 0)).y();
-    return impl_->top_;
+        return impl_->client->mapToGlobal(QPoint(0, 0));
+    // Not shown: where it was told to go, else where its placement put it.
+    if (impl_->positionSet || !placed_ || !impl_->top || !impl_->client)
+        return QPoint(impl_->left, impl_->top_);
+    return impl_->top->pos() + impl_->client->mapTo(impl_->top, QPoint(0, 0));
 }
 
 void Window::setLeft(int v) { setClientPosition(v, Top()); }

@@ -22,6 +22,7 @@
 #include <vector>
 
 class MenuBar;
+class QPoint;
 class QWidget;
 
 class Window : public Object {
@@ -51,7 +52,7 @@ class Window : public Object {
     // Shows the window in front of the others.
     void Show();
     // Raises Close, then the window is gone: no longer the open window of its class, its
-    // controls released. Closing twice does nothing. When the last open window closes while
+    // controls released. Closing twice does nothing. When no shown window is left open while
     // the event loop runs, the loop ends.
     void Close();
     void SetFocus();
@@ -116,6 +117,7 @@ class Window : public Object {
     void setClientPosition(int x, int y);
     void close(bool raiseEvent);
     void placeOnScreen();
+    QPoint clientPosition() const;
 
     std::string fullClassName_;
     std::vector<std::shared_ptr<Control>> controls_;
@@ -126,6 +128,7 @@ class Window : public Object {
     bool built_ = false;
     bool ready_ = false; // construction finished: controls are widgets
     bool placed_ = false;
+    bool shownOnce_ = false;
     std::unique_ptr<Impl> impl_;
 };
 

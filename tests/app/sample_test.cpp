@@ -325,6 +325,25 @@ TEST_F(SampleTest, FirstDialogOfARunKeepsItsPlacedPosition) {
     EXPECT_FALSE(d->Left() == 500 && d->Top() == 300);
 }
 
+TEST_F(SampleTest, FirstDialogFromTheMenuOpensWhereItsPlacementPutsIt) {
+    main->Show();
+    auto direct = WindowSample();
+    direct->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*direct); }));
+    const int left = direct->Left(), top = direct->Top();
+    direct->Close();
+    Globals::SampleHasBeenOpen = false; // a new run
+
+    // "Sample..." builds a dialog and closes it at once before it shows the real one: the
+    // position that closing stores is the placed one, not the screen's corner.
+    App()->ToolsSample_Action();
+    auto d = WindowSample();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*d); }));
+    // Within the frame's width: a window never shown cannot know its frame yet.
+    EXPECT_NEAR(d->Left(), left, 8);
+    EXPECT_NEAR(d->Top(), top, 8);
+}
+
 TEST_F(SampleTest, LaterDialogsOpenWhereTheLastOneWasClosed) {
     ApplicationAddMenuHandlers(); // the menu reaches the commands by item name
     main->Show();

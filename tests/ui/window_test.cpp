@@ -2,6 +2,7 @@
 // one control of each kind, a control array created out of index order, and a timer.
 #include "platform/Controls.h"
 #include "platform/PropertyList.h"
+#include "platform/Runtime.h"
 #include "platform/SpriteSurface.h"
 #include "platform/Testing.h"
 #include "platform/Timer.h"
@@ -644,4 +645,35 @@ TEST_F(WindowConstruction, BothSpellingsOfMultilineSetOneProperty) {
         EXPECT_TRUE(label.Multiline) << spelling;
         EXPECT_TRUE(field.Multiline) << spelling;
     }
+}
+
+TEST_F(WindowConstruction, LoopEndsWhenNoShownWindowIsLeft) {
+    // A window that is only built, never shown, cannot keep the program alive; a handler that
+    // closes a window and shows its successor at once does not end it.
+    auto quitByFallback = std::make_shared<bool>(false);
+    auto armed = std::make_shared<bool>(true);
+    bool replacedAndStillRunning = false;
+    uitest::Post([&] {
+        Fixture()->Show();
+        auto first = Sized();
+        first->Show();
+        first->Close();
+        Sized()->Show(); // its successor, at once
+        uitest::ProcessEvents(30);
+        replacedAndStillRunning = RuntimeEventLoopRunning();
+        Sized()->Close();
+        Dialog(); // built, never shown
+        Fixture()->Close();
+    });
+    uitest::Post(
+        [armed, quitByFallback] {
+            if (!*armed || !RuntimeEventLoopRunning()) return;
+            *quitByFallback = true;
+            RuntimeQuit();
+        },
+        5000);
+    RuntimeRun();
+    *armed = false;
+    EXPECT_TRUE(replacedAndStillRunning);
+    EXPECT_FALSE(*quitByFallback) << "a hidden window kept the event loop running";
 }
