@@ -2,7 +2,8 @@
 # Both first install whatever Debian packages are missing (as root, or through sudo).
 
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+            python3 xvfb xdotool x11-utils imagemagick openbox xclip
 BUILD      := build
 BUILD_SAN  := build-san
 BUILD_FUZZ := build-fuzz
@@ -10,7 +11,7 @@ FUZZ_TIME  ?= 30
 JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-plain test-san test-fuzz bench clean
+.PHONY: all deps build run test test-plain test-san test-fuzz test-e2e bench docs-screenshots clean
 
 all: build
 
@@ -64,10 +65,27 @@ test-fuzz: deps $(BUILD_FUZZ)/build.ninja
 	  || { tail -n 60 $(BUILD_FUZZ)/fuzz.log; echo "property_list_fuzz found a crash"; exit 1; }
 	@grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' $(BUILD_FUZZ)/fuzz.log
 
-test: test-fuzz test-plain test-san
+# The real program on a private X server (Xvfb, with openbox for frames and close boxes),
+# driven by pointer and keys through a whole lesson; screenshots and logs in $(BUILD)/e2e/.
+test-e2e: build
+	python3 tests/e2e/run.py --binary $(BUILD)/app/tarnwick --out $(BUILD)/e2e
 
+# The end-to-end run comes last: it means something only once the unit tests pass, and its
+# timed checks (the splash's 7 s, the exit within 2 s) then run on a machine that no
+# parallel test run keeps busy (its own recipe line, so that also `make -j` runs it last).
+test: test-fuzz test-plain test-san
+	$(MAKE) --no-print-directory test-e2e
+
+# The Google benchmarks, then the whole-program figures (start-up, memory, a painted day on
+# Xvfb), which are also written to $(BUILD)/bench/whole_program.md.
 bench: build
 	./$(BUILD)/bench/tarnwick_bench
+	python3 bench/whole_program.py --build $(BUILD) --out $(BUILD)/bench/whole_program.md
+
+# The README's pictures (docs/main-window.png, docs/drag-data-card.png), taken by the
+# end-to-end run.
+docs-screenshots: build
+	python3 tests/e2e/run.py --binary $(BUILD)/app/tarnwick --out $(BUILD)/e2e --docs docs
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)

@@ -7,6 +7,7 @@
 #include "platform/Window.h"
 
 #include <memory>
+#include <string>
 
 class WindowAbout : public Window {
   public:
@@ -29,3 +30,10 @@ class WindowAbout : public Window {
 
 // The About window's one instance: the open one, else a newly built one (never shown here).
 std::shared_ptr<class WindowAbout> WindowAbout();
+
+// The About window's property lists, made when the program starts (read them once main has
+// begun).
+namespace WindowAboutLists {
+extern const std::string Window, StaticTextAboutBlurb, LabelTitle, LabelWebAddress, PushButtonClose,
+    CanvasCadmoriaCover, PushButtonGoThere;
+} // namespace WindowAboutLists

@@ -1,72 +1,81 @@
 #include "app/WindowSplash.h"
 
-#include "app/CoverWindowLists.h"
+#include "app/CoverTexts.h"
 #include "app/Pictures.h"
+#include "app/PropertyLists.h"
+#include "app/WindowBuilding.h"
 #include "app/dialogs/WindowSelectScenario.h"
-#include "platform/PropertyList.h"
 
 #include <string>
 
-using namespace coverwindows;
+// ---- The lists, in the order in which the splash builds its controls -----------------
 
-namespace {
+namespace WindowSplashLists {
 
-template <class C> std::shared_ptr<C> byName(const Window& w, const char* name) {
-    return std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(w, name));
-}
+using namespace PropertyLists;
 
-} // namespace
+const std::string Window = WindowList({.Placement = 0,
+                                       .Width = 327,
+                                       .Height = 371,
+                                       .Frame = 2,
+                                       .HasBackColor = true,
+                                       .Title = "",
+                                       .CloseButton = true,
+                                       .Resizeable = true,
+                                       .MaximizeButton = true,
+                                       .MinimizeButton = true});
 
-void WindowSplash::Layout() { ApplyPropertyList(*this, splash::Window); }
+const std::string LabelTitle = NameFirst::StaticTextList(
+    {.Name = "LabelTitle", .Left = 33, .Top = 238, .Width = 296, .Height = 33, .TabIndex = 0},
+    {.Text = CoverTexts::Title, .MultiLine = true, .TextSize = 12});
+
+const std::string StaticText2 = NameFirst::StaticTextList(
+    {.Name = "StaticText2", .Left = 75, .Top = 272, .Width = 240, .Height = 16, .TabIndex = 1},
+    {.Text = CoverTexts::WebAddressLine, .MultiLine = false, .TextSize = 10});
+
+const std::string StaticText1 = NameFirst::StaticTextList(
+    {.Name = "StaticText1", .Left = 48, .Top = 350, .Width = 237, .Height = 16, .TabIndex = 2},
+    {.Text = CoverTexts::VersionLine, .MultiLine = false, .TextSize = 10});
+
+const std::string CanvasCadmoriaCover = NameFirst::CanvasList({.Name = "CanvasCadmoriaCover",
+                                                               .Left = 133,
+                                                               .Top = 31,
+                                                               .Width = 150,
+                                                               .Height = 201,
+                                                               .TabIndex = 3});
+
+const std::string PushButtonProceed =
+    NameFirst::PushButtonList({.Name = "PushButtonProceed",
+                               .Left = 127,
+                               .Top = 305,
+                               .Width = 69,
+                               .Height = 20,
+                               .TabIndex = 4},
+                              {.Caption = "Proceed", .Default = true, .TextSize = 12});
+
+// One firing, 7 seconds after the splash is built.
+const std::string Timer1 = TimerList({.Mode = 1, .Period = 7000});
+
+} // namespace WindowSplashLists
+
+// ---- Construction ----------------------------------------------------------------------
+
+void WindowSplash::Layout() { ApplyPropertyList(*this, WindowSplashLists::Window); }
 
 void WindowSplash::CreateControls() { CreateControls0(); }
 
 void WindowSplash::CreateControls0() {
-    {
-        auto c = New<StaticText>();
-        c->Constructor();
-        AddControl("LabelTitle", c);
-        if (auto seen = LabelTitle()) ApplyPropertyList(*seen, splash::LabelTitle);
-    }
-    {
-        auto c = New<StaticText>();
-        c->Constructor();
-        AddControl("StaticText2", c);
-        if (auto seen = StaticText2()) ApplyPropertyList(*seen, splash::StaticText2);
-    }
-    {
-        auto c = New<StaticText>();
-        c->Constructor();
-        AddControl("StaticText1", c);
-        if (auto seen = StaticText1()) ApplyPropertyList(*seen, splash::StaticText1);
-    }
-    {
-        auto c = New<Canvas>();
-        c->Constructor();
-        AddControl("CanvasCadmoriaCover", c);
-        // The cover goes on before the canvas's list is applied.
-        if (auto seen = CanvasCadmoriaCover()) seen->setBackdrop(CadmoriaCover());
-        if (auto seen = CanvasCadmoriaCover())
-            ApplyPropertyList(*seen, splash::CanvasCadmoriaCover);
-    }
-    {
-        auto c = New<PushButton>();
-        c->Constructor();
-        AddControl("PushButtonProceed", c);
-        if (auto seen = PushButtonProceed()) ApplyPropertyList(*seen, splash::PushButtonProceed);
-        if (auto again = PushButtonProceed())
-            InstallInstanceEventHandler(*again, "Action",
-                                        MakeHandler(&WindowSplash::PushButtonProceed_Action));
-    }
-    {
-        auto c = New<Timer1Class>();
-        c->Constructor();
-        AddControl("Timer1", c);
-        if (auto seen = Timer1()) ApplyPropertyList(*seen, splash::Timer1);
-        if (auto again = Timer1())
-            InstallInstanceEventHandler(*again, "Action",
-                                        MakeHandler(&WindowSplash::Timer1_Action));
-    }
+    namespace L = WindowSplashLists;
+    BuildControl<StaticText>(*this, "LabelTitle", L::LabelTitle);
+    BuildControl<StaticText>(*this, "StaticText2", L::StaticText2);
+    BuildControl<StaticText>(*this, "StaticText1", L::StaticText1);
+    AddNewControl<Canvas>(*this, "CanvasCadmoriaCover");
+    // The cover goes on before the canvas's list is applied.
+    if (auto seen = CanvasCadmoriaCover()) seen->setBackdrop(CadmoriaCover());
+    ApplyControlList<Canvas>(*this, "CanvasCadmoriaCover", L::CanvasCadmoriaCover);
+    BuildControl<PushButton>(*this, "PushButtonProceed", L::PushButtonProceed,
+                             {{"Action", &WindowSplash::PushButtonProceed_Action}});
+    BuildTimer<Timer1Class>(*this, "Timer1", L::Timer1, {{"Action", &WindowSplash::Timer1_Action}});
 }
 
 void WindowSplash::PushButtonProceed_Action(Control&) { Close(); }
@@ -86,21 +95,21 @@ void WindowSplash::Event_MouseUp(int, int) { Close(); }
 bool WindowSplash::Event_MouseDown(int, int) { return true; }
 
 std::shared_ptr<StaticText> WindowSplash::LabelTitle() const {
-    return byName<StaticText>(*this, "LabelTitle");
+    return ControlNamed<StaticText>(*this, "LabelTitle");
 }
 std::shared_ptr<StaticText> WindowSplash::StaticText2() const {
-    return byName<StaticText>(*this, "StaticText2");
+    return ControlNamed<StaticText>(*this, "StaticText2");
 }
 std::shared_ptr<StaticText> WindowSplash::StaticText1() const {
-    return byName<StaticText>(*this, "StaticText1");
+    return ControlNamed<StaticText>(*this, "StaticText1");
 }
 std::shared_ptr<Canvas> WindowSplash::CanvasCadmoriaCover() const {
-    return byName<Canvas>(*this, "CanvasCadmoriaCover");
+    return ControlNamed<Canvas>(*this, "CanvasCadmoriaCover");
 }
 std::shared_ptr<PushButton> WindowSplash::PushButtonProceed() const {
-    return byName<PushButton>(*this, "PushButtonProceed");
+    return ControlNamed<PushButton>(*this, "PushButtonProceed");
 }
-std::shared_ptr<Timer> WindowSplash::Timer1() const { return byName<Timer>(*this, "Timer1"); }
+std::shared_ptr<Timer> WindowSplash::Timer1() const { return ControlNamed<Timer>(*this, "Timer1"); }
 
 std::shared_ptr<class WindowSplash> WindowSplash() {
     return ImplicitInstance<class WindowSplash>("WindowSplash.WindowSplash");

@@ -8,6 +8,7 @@
 #include "platform/Window.h"
 
 #include <memory>
+#include <string>
 
 class WindowSplash : public Window {
   public:
@@ -34,3 +35,10 @@ class WindowSplash : public Window {
 
 // The splash's one instance: the open one, else a newly built one (never shown here).
 std::shared_ptr<class WindowSplash> WindowSplash();
+
+// The splash's property lists, made when the program starts (read them once main has
+// begun).
+namespace WindowSplashLists {
+extern const std::string Window, LabelTitle, StaticText2, StaticText1, CanvasCadmoriaCover,
+    PushButtonProceed, Timer1;
+} // namespace WindowSplashLists

@@ -1,13 +1,13 @@
 #include "pond_window/WindowMain.h"
 
 #include "app/Menu.h"
+#include "app/WindowBuilding.h"
 #include "app/dialogs/WindowWhereTo.h"
 #include "model/Globals.h"
 #include "model/critterSprite.h"
 #include "model/smartSprite.h"
 #include "model/wormSprite.h"
 #include "platform/Numbers.h"
-#include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "pond_window/popupSpriteCan.h"
 
@@ -15,12 +15,12 @@
 
 std::string WindowMain::EditFieldPoolLabelClass::ArrayName() const { return "EditFieldPoolLabel"; }
 std::string_view WindowMain::EditFieldPoolLabelClass::FirstMemberList() const {
-    return WindowMainLists::EditFieldPoolLabel(0);
+    return WindowMainLists::EditFieldPoolLabel[0];
 }
 
 std::string WindowMain::popSurfacesClass::ArrayName() const { return "popSurfaces"; }
 std::string_view WindowMain::popSurfacesClass::FirstMemberList() const {
-    return WindowMainLists::popSurfaces(0);
+    return WindowMainLists::popSurfaces[0];
 }
 void WindowMain::popSurfacesClass::BindFirstMemberHandlers(::Window& window) {
     if (!dynamic_cast<class WindowMain*>(&window)) return;
@@ -29,12 +29,12 @@ void WindowMain::popSurfacesClass::BindFirstMemberHandlers(::Window& window) {
 
 std::string WindowMain::StaticTextPopSizeClass::ArrayName() const { return "StaticTextPopSize"; }
 std::string_view WindowMain::StaticTextPopSizeClass::FirstMemberList() const {
-    return WindowMainLists::StaticTextPopSize(0);
+    return WindowMainLists::StaticTextPopSize[0];
 }
 
 std::string WindowMain::PushButtonClearClass::ArrayName() const { return "PushButtonClear"; }
 std::string_view WindowMain::PushButtonClearClass::FirstMemberList() const {
-    return WindowMainLists::PushButtonClear(0);
+    return WindowMainLists::PushButtonClear[0];
 }
 void WindowMain::PushButtonClearClass::BindFirstMemberHandlers(::Window& window) {
     if (!dynamic_cast<class WindowMain*>(&window)) return;
@@ -51,43 +51,10 @@ WindowMain::~WindowMain() = default;
 
 void WindowMain::Layout() {
     MenuBar = Menu();
-    ApplyPropertyList(*this, WindowMainLists::Window());
+    ApplyPropertyList(*this, WindowMainLists::Window);
 }
 
 void WindowMain::CreateControls() { CreateControls0(); }
-
-namespace {
-
-using Handler = void (WindowMain::*)(Control&);
-
-// One control by the creation sequence: new object, constructor, registration, look-up as
-// the type the window's code sees, its list, its handler.
-template <class C, class Seen>
-void single(class WindowMain& w, const std::string& name, const std::string& list,
-            const char* event = nullptr, Handler handler = nullptr) {
-    auto c = w.New<C>();
-    c->Constructor();
-    w.AddControl(name, c);
-    auto seen = std::dynamic_pointer_cast<Seen>(RuntimeWindowControlByName(w, name));
-    if (!seen) return;
-    ApplyPropertyList(*seen, list);
-    if (event) InstallInstanceEventHandler(*seen, event, MakeHandler(handler));
-}
-
-// One member of a control array, built with its index.
-template <class C, class Seen>
-void member(class WindowMain& w, const std::string& name, int32_t index, const std::string& list,
-            const char* event = nullptr, Handler handler = nullptr) {
-    auto c = w.New<C>();
-    c->Constructor(index);
-    w.AddControl(name, c);
-    auto seen = std::dynamic_pointer_cast<Seen>(RuntimeWindowControlByNameIndex(w, name, index));
-    if (!seen) return;
-    ApplyPropertyList(*seen, list);
-    if (event) InstallInstanceEventHandler(*seen, event, MakeHandler(handler));
-}
-
-} // namespace
 
 void WindowMain::CreateControls0() {
     namespace L = WindowMainLists;
@@ -95,42 +62,42 @@ void WindowMain::CreateControls0() {
     using Surface = popSurfacesClass;
     using Count = StaticTextPopSizeClass;
     using Clear = PushButtonClearClass;
-    const Handler open = &WindowMain::popSurfaces_Open;
-    const Handler clear = &WindowMain::PushButtonClear_Action;
+    const Bindings<WindowMain> open = {{"Open", &WindowMain::popSurfaces_Open}};
+    const Bindings<WindowMain> clear = {{"Action", &WindowMain::PushButtonClear_Action}};
 
-    single<StaticText, StaticText>(*this, "StaticTextScenario", L::StaticTextScenario());
-    member<Field, EditField>(*this, "EditFieldPoolLabel", 0, L::EditFieldPoolLabel(0));
-    member<Field, EditField>(*this, "EditFieldPoolLabel", 1, L::EditFieldPoolLabel(1));
-    member<Field, EditField>(*this, "EditFieldPoolLabel", 2, L::EditFieldPoolLabel(2));
-    member<Field, EditField>(*this, "EditFieldPoolLabel", 3, L::EditFieldPoolLabel(3));
-    member<Surface, popSurface>(*this, "popSurfaces", 0, L::popSurfaces(0), "Open", open);
-    single<PushButton, PushButton>(*this, "PushButtonRun", L::PushButtonRun(), "Action",
-                                   &WindowMain::PushButtonRun_Action);
-    single<TimerMainClass, Timer>(*this, "TimerMain", L::TimerMain(), "Action",
-                                  &WindowMain::TimerMain_Action);
-    member<Surface, popSurface>(*this, "popSurfaces", 1, L::popSurfaces(1), "Open", open);
-    member<Count, StaticText>(*this, "StaticTextPopSize", 0, L::StaticTextPopSize(0));
-    member<Count, StaticText>(*this, "StaticTextPopSize", 1, L::StaticTextPopSize(1));
-    member<Surface, popSurface>(*this, "popSurfaces", 2, L::popSurfaces(2), "Open", open);
-    member<Count, StaticText>(*this, "StaticTextPopSize", 2, L::StaticTextPopSize(2));
-    member<Surface, popSurface>(*this, "popSurfaces", 3, L::popSurfaces(3), "Open", open);
-    member<Count, StaticText>(*this, "StaticTextPopSize", 3, L::StaticTextPopSize(3));
-    member<Surface, popSurface>(*this, "popSurfaces", 4, L::popSurfaces(4), "Open", open);
-    member<Count, StaticText>(*this, "StaticTextPopSize", 4, L::StaticTextPopSize(4));
-    member<Clear, PushButton>(*this, "PushButtonClear", 0, L::PushButtonClear(0), "Action", clear);
-    member<Clear, PushButton>(*this, "PushButtonClear", 1, L::PushButtonClear(1), "Action", clear);
-    member<Clear, PushButton>(*this, "PushButtonClear", 2, L::PushButtonClear(2), "Action", clear);
-    member<Clear, PushButton>(*this, "PushButtonClear", 3, L::PushButtonClear(3), "Action", clear);
-    member<Clear, PushButton>(*this, "PushButtonClear", 4, L::PushButtonClear(4), "Action", clear);
-    member<Surface, popSurface>(*this, "popSurfaces", 5, L::popSurfaces(5), "Open", open);
-    member<Count, StaticText>(*this, "StaticTextPopSize", 5, L::StaticTextPopSize(5));
-    member<Clear, PushButton>(*this, "PushButtonClear", 5, L::PushButtonClear(5), "Action", clear);
-    single<StaticText, StaticText>(*this, "StaticTextNumClicks", L::StaticTextNumClicks());
-    single<StaticText, StaticText>(*this, "StaticText1", L::StaticText1());
-    single<StaticText, StaticText>(*this, "StaticText2", L::StaticText2());
-    single<spriteDataPopUp, spriteDataPopUp>(*this, "spriteDataPopUp1", L::spriteDataPopUp1());
-    single<spritePopUp, spritePopUp>(*this, "spritePopUp1", L::spritePopUp1());
-    single<StaticText, StaticText>(*this, "StaticText3", L::StaticText3());
+    BuildControl<StaticText>(*this, "StaticTextScenario", L::StaticTextScenario);
+    BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 0, L::EditFieldPoolLabel[0]);
+    BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 1, L::EditFieldPoolLabel[1]);
+    BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 2, L::EditFieldPoolLabel[2]);
+    BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 3, L::EditFieldPoolLabel[3]);
+    BuildMember<Surface, popSurface>(*this, "popSurfaces", 0, L::popSurfaces[0], open);
+    BuildControl<PushButton>(*this, "PushButtonRun", L::PushButtonRun,
+                             {{"Action", &WindowMain::PushButtonRun_Action}});
+    BuildTimer<TimerMainClass>(*this, "TimerMain", L::TimerMain,
+                               {{"Action", &WindowMain::TimerMain_Action}});
+    BuildMember<Surface, popSurface>(*this, "popSurfaces", 1, L::popSurfaces[1], open);
+    BuildMember<Count, StaticText>(*this, "StaticTextPopSize", 0, L::StaticTextPopSize[0]);
+    BuildMember<Count, StaticText>(*this, "StaticTextPopSize", 1, L::StaticTextPopSize[1]);
+    BuildMember<Surface, popSurface>(*this, "popSurfaces", 2, L::popSurfaces[2], open);
+    BuildMember<Count, StaticText>(*this, "StaticTextPopSize", 2, L::StaticTextPopSize[2]);
+    BuildMember<Surface, popSurface>(*this, "popSurfaces", 3, L::popSurfaces[3], open);
+    BuildMember<Count, StaticText>(*this, "StaticTextPopSize", 3, L::StaticTextPopSize[3]);
+    BuildMember<Surface, popSurface>(*this, "popSurfaces", 4, L::popSurfaces[4], open);
+    BuildMember<Count, StaticText>(*this, "StaticTextPopSize", 4, L::StaticTextPopSize[4]);
+    BuildMember<Clear, PushButton>(*this, "PushButtonClear", 0, L::PushButtonClear[0], clear);
+    BuildMember<Clear, PushButton>(*this, "PushButtonClear", 1, L::PushButtonClear[1], clear);
+    BuildMember<Clear, PushButton>(*this, "PushButtonClear", 2, L::PushButtonClear[2], clear);
+    BuildMember<Clear, PushButton>(*this, "PushButtonClear", 3, L::PushButtonClear[3], clear);
+    BuildMember<Clear, PushButton>(*this, "PushButtonClear", 4, L::PushButtonClear[4], clear);
+    BuildMember<Surface, popSurface>(*this, "popSurfaces", 5, L::popSurfaces[5], open);
+    BuildMember<Count, StaticText>(*this, "StaticTextPopSize", 5, L::StaticTextPopSize[5]);
+    BuildMember<Clear, PushButton>(*this, "PushButtonClear", 5, L::PushButtonClear[5], clear);
+    BuildControl<StaticText>(*this, "StaticTextNumClicks", L::StaticTextNumClicks);
+    BuildControl<StaticText>(*this, "StaticText1", L::StaticText1);
+    BuildControl<StaticText>(*this, "StaticText2", L::StaticText2);
+    BuildControl<spriteDataPopUp>(*this, "spriteDataPopUp1", L::spriteDataPopUp1);
+    BuildControl<spritePopUp>(*this, "spritePopUp1", L::spritePopUp1);
+    BuildControl<StaticText>(*this, "StaticText3", L::StaticText3);
 }
 
 void WindowMain::AddMenuHandlers(::Window&) {}
@@ -316,52 +283,44 @@ void WindowMain::Event_MouseUp(int X, int Y) {
 
 // ---- Controls by name ------------------------------------------------------------------
 
-namespace {
-template <class C> std::shared_ptr<C> named(const Window& w, std::string_view name) {
-    return std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(w, name));
-}
-template <class C>
-std::shared_ptr<C> indexed(const Window& w, std::string_view name, int32_t index) {
-    return std::dynamic_pointer_cast<C>(RuntimeWindowControlByNameIndex(w, name, index));
-}
-} // namespace
-
 std::shared_ptr<StaticText> WindowMain::StaticTextScenario() const {
-    return named<StaticText>(*this, "StaticTextScenario");
+    return ControlNamed<StaticText>(*this, "StaticTextScenario");
 }
 std::shared_ptr<StaticText> WindowMain::StaticTextNumClicks() const {
-    return named<StaticText>(*this, "StaticTextNumClicks");
+    return ControlNamed<StaticText>(*this, "StaticTextNumClicks");
 }
 std::shared_ptr<StaticText> WindowMain::StaticText1() const {
-    return named<StaticText>(*this, "StaticText1");
+    return ControlNamed<StaticText>(*this, "StaticText1");
 }
 std::shared_ptr<StaticText> WindowMain::StaticText2() const {
-    return named<StaticText>(*this, "StaticText2");
+    return ControlNamed<StaticText>(*this, "StaticText2");
 }
 std::shared_ptr<StaticText> WindowMain::StaticText3() const {
-    return named<StaticText>(*this, "StaticText3");
+    return ControlNamed<StaticText>(*this, "StaticText3");
 }
 std::shared_ptr<PushButton> WindowMain::PushButtonRun() const {
-    return named<PushButton>(*this, "PushButtonRun");
+    return ControlNamed<PushButton>(*this, "PushButtonRun");
 }
-std::shared_ptr<Timer> WindowMain::TimerMain() const { return named<Timer>(*this, "TimerMain"); }
+std::shared_ptr<Timer> WindowMain::TimerMain() const {
+    return ControlNamed<Timer>(*this, "TimerMain");
+}
 std::shared_ptr<popSurface> WindowMain::popSurfaces(int32_t index) const {
-    return indexed<popSurface>(*this, "popSurfaces", index);
+    return ControlNamed<popSurface>(*this, "popSurfaces", index);
 }
 std::shared_ptr<StaticText> WindowMain::StaticTextPopSize(int32_t index) const {
-    return indexed<StaticText>(*this, "StaticTextPopSize", index);
+    return ControlNamed<StaticText>(*this, "StaticTextPopSize", index);
 }
 std::shared_ptr<PushButton> WindowMain::PushButtonClear(int32_t index) const {
-    return indexed<PushButton>(*this, "PushButtonClear", index);
+    return ControlNamed<PushButton>(*this, "PushButtonClear", index);
 }
 std::shared_ptr<EditField> WindowMain::EditFieldPoolLabel(int32_t index) const {
-    return indexed<EditField>(*this, "EditFieldPoolLabel", index);
+    return ControlNamed<EditField>(*this, "EditFieldPoolLabel", index);
 }
 std::shared_ptr<spritePopUp> WindowMain::spritePopUp1() const {
-    return named<spritePopUp>(*this, "spritePopUp1");
+    return ControlNamed<spritePopUp>(*this, "spritePopUp1");
 }
 std::shared_ptr<spriteDataPopUp> WindowMain::spriteDataPopUp1() const {
-    return named<spriteDataPopUp>(*this, "spriteDataPopUp1");
+    return ControlNamed<spriteDataPopUp>(*this, "spriteDataPopUp1");
 }
 
 std::shared_ptr<class WindowMain> WindowMain() {

@@ -13,6 +13,7 @@
 #include "platform/Timer.h"
 #include "platform/Window.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -105,21 +106,11 @@ class WindowMain : public Window {
 // The window's shared instance, built when none is open.
 std::shared_ptr<class WindowMain> WindowMain();
 
-// The property lists of the window and of its controls (WindowMainLists.cpp). An array's
-// list function gives an empty list for an index the array doesn't have.
+// The window's property lists, made when the program starts (read them once main has
+// begun). An array's lists stand by member index.
 namespace WindowMainLists {
-const std::string& Window();
-const std::string& StaticTextScenario();
-const std::string& EditFieldPoolLabel(int32_t index);
-const std::string& popSurfaces(int32_t index);
-const std::string& PushButtonRun();
-const std::string& TimerMain();
-const std::string& StaticTextPopSize(int32_t index);
-const std::string& PushButtonClear(int32_t index);
-const std::string& StaticTextNumClicks();
-const std::string& StaticText1();
-const std::string& StaticText2();
-const std::string& spriteDataPopUp1();
-const std::string& spritePopUp1();
-const std::string& StaticText3();
+extern const std::string Window, StaticTextScenario, PushButtonRun, TimerMain, StaticTextNumClicks,
+    StaticText1, StaticText2, spriteDataPopUp1, spritePopUp1, StaticText3;
+extern const std::array<std::string, 4> EditFieldPoolLabel;
+extern const std::array<std::string, 6> popSurfaces, StaticTextPopSize, PushButtonClear;
 } // namespace WindowMainLists

@@ -1,13 +1,13 @@
 #include "app/dialogs/WindowSample.h"
 
 #include "app/Menu.h"
+#include "app/PropertyLists.h"
+#include "app/WindowBuilding.h"
 #include "model/Globals.h"
 #include "model/critterSprite.h"
 #include "model/popSurface.h"
 #include "platform/Application.h"
-#include "platform/Color.h"
 #include "platform/Numbers.h"
-#include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "pond_window/WindowMain.h"
 
@@ -17,177 +17,9 @@
 
 namespace {
 
-constexpr int32_t none = Control::NoIndex;
-
 // The most frogs one pond gives in one sampling: enough for any lesson, drawn in well
 // under a second, and far from the end of the 32-bit frog counter.
 constexpr double MaxFrogs = 1000000.0;
-
-// The lists of this dialog stand in the Name-last layout: TabIndex, the entries of the
-// control's class, then these seventeen, ending with Index and Name.
-std::string tail(PropertyListBuilder& b, std::string_view name, int32_t left, int32_t top,
-                 int32_t width, int32_t height) {
-    return b.boolean("LockBottom", false)
-        .boolean("LockRight", false)
-        .boolean("LockTop", false)
-        .boolean("LockLeft", false)
-        .boolean("AutoDeactivate", true)
-        .text("DisabledBalloonHelp", "")
-        .text("BalloonHelp", "")
-        .text("HelpTag", "")
-        .text("InitialParent", "")
-        .integer("Height", height)
-        .integer("Width", width)
-        .integer("Top", top)
-        .integer("Left", left)
-        .boolean("Visible", true)
-        .integer("TabPanelIndex", 0)
-        .integer("Index", none)
-        .text("Name", name)
-        .bytes();
-}
-
-// The font entries that end the class part of every text-showing control here.
-PropertyListBuilder& font(PropertyListBuilder& b) {
-    return b.boolean("Underline", false)
-        .boolean("Italic", false)
-        .boolean("Bold", false)
-        .integer("TextSize", 12)
-        .text("TextFont", "System");
-}
-
-std::string windowList() {
-    return PropertyListBuilder()
-        .integer("Placement", 3)
-        .integer("Width", 292)
-        .integer("Height", 166)
-        .integer("MinWidth", 64)
-        .integer("MinHeight", 64)
-        .integer("MaxWidth", 32000)
-        .integer("MaxHeight", 32000)
-        .integer("Frame", 3)
-        .boolean("Composite", false)
-        .boolean("HasBackColor", false)
-        .colour("BackColor", RGB(255, 255, 255))
-        .text("Title", "Sample")
-        .boolean("Visible", true)
-        .boolean("FullScreen", false)
-        .boolean("MenuBarVisible", true)
-        .boolean("CloseButton", true)
-        .boolean("Resizeable", true)
-        .boolean("LiveResize", false)
-        .boolean("MaximizeButton", true)
-        .boolean("MinimizeButton", true)
-        .integer("ProcID", 0)
-        .text("BalloonHelp", "")
-        .bytes();
-}
-
-std::string staticText(std::string_view name, int32_t tabIndex, bool multiLine, int32_t align,
-                       std::string_view text, int32_t left, int32_t top, int32_t width,
-                       int32_t height) {
-    PropertyListBuilder b;
-    b.integer("TabIndex", tabIndex)
-        .text("DataField", "")
-        .text("DataSource", "")
-        .boolean("Enabled", true)
-        .boolean("MultiLine", multiLine)
-        .colour("TextColor", RGB(0, 0, 0))
-        .integer("TextAlign", align)
-        .text("Text", text);
-    font(b);
-    return tail(b, name, left, top, width, height);
-}
-
-std::string popupMenuPondList() {
-    PropertyListBuilder b;
-    b.integer("TabIndex", 1)
-        .text("DataField", "")
-        .text("DataSource", "")
-        .integer("ListIndex", 0)
-        .text("InitialValue", "Top pond\rBottom pond\rBoth ponds")
-        .boolean("Enabled", true);
-    font(b);
-    return tail(b, "PopupMenuPond", 136, 22, 120, 20);
-}
-
-std::string editFieldNumFrogsList() {
-    PropertyListBuilder b;
-    b.integer("TabIndex", 3)
-        .text("DataField", "")
-        .text("DataSource", "")
-        .text("Text", "20")
-        .boolean("Enabled", true)
-        .colour("BackColor", RGB(255, 255, 255))
-        .colour("TextColor", RGB(0, 0, 0))
-        .integer("Alignment", 0)
-        .boolean("AcceptTabs", false)
-        .integer("LimitText", 0)
-        .boolean("ReadOnly", false)
-        .boolean("UseFocusRing", true)
-        .boolean("Password", false)
-        .boolean("Styled", false)
-        .boolean("ScrollBarVertical", true)
-        .boolean("ScrollBar", true)
-        .boolean("ScrollBarHorizontal", false)
-        .boolean("MultiLine", false)
-        .boolean("Border", true);
-    font(b);
-    return tail(b, "EditFieldNumFrogs", 135, 54, 40, 22);
-}
-
-std::string pushButtonSampleList() {
-    PropertyListBuilder b;
-    b.integer("TabIndex", 4)
-        .boolean("Enabled", true)
-        .boolean("Cancel", false)
-        .boolean("Default", true)
-        .text("Caption", "Sample");
-    font(b);
-    return tail(b, "PushButtonSample", 187, 55, 69, 20);
-}
-
-const std::string& kWindowList() {
-    static const std::string list = windowList();
-    return list;
-}
-const std::string& kStaticText1() {
-    static const std::string list =
-        staticText("StaticText1", 0, false, 2, "Sample from:", 39, 22, 88, 20);
-    return list;
-}
-const std::string& kPopupMenuPond() {
-    static const std::string list = popupMenuPondList();
-    return list;
-}
-const std::string& kStaticText2() {
-    static const std::string list =
-        staticText("StaticText2", 2, false, 2, "Number of frogs:", 17, 54, 110, 20);
-    return list;
-}
-const std::string& kEditFieldNumFrogs() {
-    static const std::string list = editFieldNumFrogsList();
-    return list;
-}
-const std::string& kPushButtonSample() {
-    static const std::string list = pushButtonSampleList();
-    return list;
-}
-const std::string& kStaticTextResult() {
-    static const std::string list =
-        staticText("StaticTextResult", 5, true, 0, "", 39, 100, 217, 56);
-    return list;
-}
-
-// A single control by the construction sequence: new object, default construction,
-// registration, look-up by name, its list.
-template <class C> void build(Window& w, const std::string& name, const std::string& list) {
-    auto c = w.New<C>();
-    c->Constructor();
-    w.AddControl(name, c);
-    auto seen = std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(w, name));
-    ApplyPropertyList(*seen, list);
-}
 
 // Whether the pond holds an animal that a draw accepts: a critter past its tadpole days.
 bool hasFrog(const popSurface& pond) {
@@ -250,19 +82,62 @@ PondSample samplePond(const class WindowSample& dialog, int32_t pondIndex) {
 
 } // namespace
 
-void WindowSample::Layout() { ApplyPropertyList(*this, kWindowList()); }
+// ---- The lists, in the order in which the dialog builds its controls -----------------
+
+namespace WindowSampleLists {
+
+using namespace PropertyLists;
+
+const std::string Window = WindowList({.Placement = 3,
+                                       .Width = 292,
+                                       .Height = 166,
+                                       .Frame = 3,
+                                       .HasBackColor = false,
+                                       .Title = "Sample",
+                                       .CloseButton = true,
+                                       .Resizeable = true,
+                                       .MaximizeButton = true,
+                                       .MinimizeButton = true});
+
+const std::string StaticText1 = NameLast::StaticTextList(
+    {.Name = "StaticText1", .Left = 39, .Top = 22, .Width = 88, .Height = 20, .TabIndex = 0},
+    {.Text = "Sample from:", .TextAlign = 2, .MultiLine = false});
+
+const std::string PopupMenuPond = NameLast::PopupMenuList(
+    {.Name = "PopupMenuPond", .Left = 136, .Top = 22, .Width = 120, .Height = 20, .TabIndex = 1},
+    {.InitialValue = "Top pond\rBottom pond\rBoth ponds"});
+
+const std::string StaticText2 = NameLast::StaticTextList(
+    {.Name = "StaticText2", .Left = 17, .Top = 54, .Width = 110, .Height = 20, .TabIndex = 2},
+    {.Text = "Number of frogs:", .TextAlign = 2, .MultiLine = false});
+
+const std::string EditFieldNumFrogs = NameLast::EditFieldList(
+    {.Name = "EditFieldNumFrogs", .Left = 135, .Top = 54, .Width = 40, .Height = 22, .TabIndex = 3},
+    {.Text = "20", .Border = true, .MultiLine = false, .UseFocusRing = true});
+
+const std::string PushButtonSample = NameLast::PushButtonList(
+    {.Name = "PushButtonSample", .Left = 187, .Top = 55, .Width = 69, .Height = 20, .TabIndex = 4},
+    {.Caption = "Sample", .Default = true});
+
+const std::string StaticTextResult = NameLast::StaticTextList(
+    {.Name = "StaticTextResult", .Left = 39, .Top = 100, .Width = 217, .Height = 56, .TabIndex = 5},
+    {.Text = "", .TextAlign = 0, .MultiLine = true});
+
+} // namespace WindowSampleLists
+
+void WindowSample::Layout() { ApplyPropertyList(*this, WindowSampleLists::Window); }
 
 void WindowSample::CreateControls() { CreateControls0(); }
 
 void WindowSample::CreateControls0() {
-    build<StaticText>(*this, "StaticText1", kStaticText1());
-    build<PopupMenu>(*this, "PopupMenuPond", kPopupMenuPond());
-    build<StaticText>(*this, "StaticText2", kStaticText2());
-    build<EditField>(*this, "EditFieldNumFrogs", kEditFieldNumFrogs());
-    build<PushButton>(*this, "PushButtonSample", kPushButtonSample());
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PushButtonSample"), "Action",
-                                MakeHandler(&WindowSample::PushButtonSample_Action));
-    build<StaticText>(*this, "StaticTextResult", kStaticTextResult());
+    namespace L = WindowSampleLists;
+    BuildControl<StaticText>(*this, "StaticText1", L::StaticText1);
+    BuildControl<PopupMenu>(*this, "PopupMenuPond", L::PopupMenuPond);
+    BuildControl<StaticText>(*this, "StaticText2", L::StaticText2);
+    BuildControl<EditField>(*this, "EditFieldNumFrogs", L::EditFieldNumFrogs);
+    BuildControl<PushButton>(*this, "PushButtonSample", L::PushButtonSample,
+                             {{"Action", &WindowSample::PushButtonSample_Action}});
+    BuildControl<StaticText>(*this, "StaticTextResult", L::StaticTextResult);
 }
 
 void WindowSample::PushButtonSample_Action(Control&) {
@@ -309,8 +184,8 @@ void WindowSample::PushButtonSample_Action(Control&) {
         const double rr = Round(static_cast<double>(top.fiveLegs) /
                                 static_cast<double>(bottom.fiveLegs) * 100.0) /
                           100.0;
-        result = "In top pond versus bottom pond, the relative risk of " +
-                 std::string("five legs is ") + Str(rr) + ".";
+        result =
+            "In top pond versus bottom pond, the relative risk of five legs is " + Str(rr) + ".";
     }
     StaticTextResult()->setText(result);
 }
@@ -333,25 +208,22 @@ void WindowSample::Event_Open() {
 }
 
 std::shared_ptr<StaticText> WindowSample::StaticText1() const {
-    return std::dynamic_pointer_cast<StaticText>(RuntimeWindowControlByName(*this, "StaticText1"));
+    return ControlNamed<StaticText>(*this, "StaticText1");
 }
 std::shared_ptr<PopupMenu> WindowSample::PopupMenuPond() const {
-    return std::dynamic_pointer_cast<PopupMenu>(RuntimeWindowControlByName(*this, "PopupMenuPond"));
+    return ControlNamed<PopupMenu>(*this, "PopupMenuPond");
 }
 std::shared_ptr<StaticText> WindowSample::StaticText2() const {
-    return std::dynamic_pointer_cast<StaticText>(RuntimeWindowControlByName(*this, "StaticText2"));
+    return ControlNamed<StaticText>(*this, "StaticText2");
 }
 std::shared_ptr<EditField> WindowSample::EditFieldNumFrogs() const {
-    return std::dynamic_pointer_cast<EditField>(
-        RuntimeWindowControlByName(*this, "EditFieldNumFrogs"));
+    return ControlNamed<EditField>(*this, "EditFieldNumFrogs");
 }
 std::shared_ptr<PushButton> WindowSample::PushButtonSample() const {
-    return std::dynamic_pointer_cast<PushButton>(
-        RuntimeWindowControlByName(*this, "PushButtonSample"));
+    return ControlNamed<PushButton>(*this, "PushButtonSample");
 }
 std::shared_ptr<StaticText> WindowSample::StaticTextResult() const {
-    return std::dynamic_pointer_cast<StaticText>(
-        RuntimeWindowControlByName(*this, "StaticTextResult"));
+    return ControlNamed<StaticText>(*this, "StaticTextResult");
 }
 
 std::shared_ptr<class WindowSample> WindowSample() {

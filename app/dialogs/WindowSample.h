@@ -7,6 +7,7 @@
 #include "platform/Window.h"
 
 #include <memory>
+#include <string>
 
 class WindowSample : public Window {
   public:
@@ -28,3 +29,10 @@ class WindowSample : public Window {
 
 // The open dialog, or a newly built one (not shown).
 std::shared_ptr<class WindowSample> WindowSample();
+
+// The dialog's property lists, made when the program starts (read them once main has
+// begun).
+namespace WindowSampleLists {
+extern const std::string Window, StaticText1, PopupMenuPond, StaticText2, EditFieldNumFrogs,
+    PushButtonSample, StaticTextResult;
+} // namespace WindowSampleLists

@@ -1,171 +1,70 @@
 #include "app/dialogs/WindowSelectScenario.h"
 
+#include "app/PropertyLists.h"
+#include "app/WindowBuilding.h"
 #include "model/Globals.h"
-#include "platform/Color.h"
-#include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "pond_window/WindowMain.h"
 
 #include <string>
-#include <string_view>
 
-namespace {
+// ---- The lists, in the order in which the dialog builds its controls -----------------
 
-constexpr int32_t none = Control::NoIndex;
+namespace WindowSelectScenarioLists {
 
-// The lists of this dialog stand in the Name-last layout: TabIndex, the entries of the
-// control's class, then these seventeen, ending with Index and Name.
-std::string tail(PropertyListBuilder& b, std::string_view name, int32_t left, int32_t top,
-                 int32_t width, int32_t height, bool visible) {
-    return b.boolean("LockBottom", false)
-        .boolean("LockRight", false)
-        .boolean("LockTop", false)
-        .boolean("LockLeft", false)
-        .boolean("AutoDeactivate", true)
-        .text("DisabledBalloonHelp", "")
-        .text("BalloonHelp", "")
-        .text("HelpTag", "")
-        .text("InitialParent", "")
-        .integer("Height", height)
-        .integer("Width", width)
-        .integer("Top", top)
-        .integer("Left", left)
-        .boolean("Visible", visible)
-        .integer("TabPanelIndex", 0)
-        .integer("Index", none)
-        .text("Name", name)
-        .bytes();
-}
+using namespace PropertyLists;
 
-// The font entries that end the class part of every text-showing control here.
-PropertyListBuilder& font(PropertyListBuilder& b) {
-    return b.boolean("Underline", false)
-        .boolean("Italic", false)
-        .boolean("Bold", false)
-        .integer("TextSize", 12)
-        .text("TextFont", "System");
-}
+const std::string Window = WindowList({.Placement = 0,
+                                       .Width = 256,
+                                       .Height = 152,
+                                       .Frame = 2,
+                                       .HasBackColor = false,
+                                       .Title = "Select scenario",
+                                       .CloseButton = true,
+                                       .Resizeable = true,
+                                       .MaximizeButton = true,
+                                       .MinimizeButton = true});
 
-std::string windowList() {
-    return PropertyListBuilder()
-        .integer("Placement", 0)
-        .integer("Width", 256)
-        .integer("Height", 152)
-        .integer("MinWidth", 64)
-        .integer("MinHeight", 64)
-        .integer("MaxWidth", 32000)
-        .integer("MaxHeight", 32000)
-        .integer("Frame", 2)
-        .boolean("Composite", false)
-        .boolean("HasBackColor", false)
-        .colour("BackColor", RGB(255, 255, 255))
-        .text("Title", "Select scenario")
-        .boolean("Visible", true)
-        .boolean("FullScreen", false)
-        .boolean("MenuBarVisible", true)
-        .boolean("CloseButton", true)
-        .boolean("Resizeable", true)
-        .boolean("LiveResize", false)
-        .boolean("MaximizeButton", true)
-        .boolean("MinimizeButton", true)
-        .integer("ProcID", 0)
-        .text("BalloonHelp", "")
-        .bytes();
-}
+const std::string StaticText1 = NameLast::StaticTextList(
+    {.Name = "StaticText1", .Left = 17, .Top = 41, .Width = 118, .Height = 20, .TabIndex = 0},
+    {.Text = "Select a scenario:", .TextAlign = 2, .MultiLine = false});
 
-std::string staticText1List() {
-    PropertyListBuilder b;
-    b.integer("TabIndex", 0)
-        .text("DataField", "")
-        .text("DataSource", "")
-        .boolean("Enabled", true)
-        .boolean("MultiLine", false)
-        .colour("TextColor", RGB(0, 0, 0))
-        .integer("TextAlign", 2)
-        .text("Text", "Select a scenario:");
-    font(b);
-    return tail(b, "StaticText1", 17, 41, 118, 20, true);
-}
+const std::string PushButtonOkay = NameLast::PushButtonList(
+    {.Name = "PushButtonOkay", .Left = 158, .Top = 97, .Width = 69, .Height = 20, .TabIndex = 1},
+    {.Caption = "Okay", .Default = true});
 
-std::string pushButton(std::string_view name, int32_t tabIndex, int32_t left,
-                       std::string_view caption, bool isDefault, bool visible) {
-    PropertyListBuilder b;
-    b.integer("TabIndex", tabIndex)
-        .boolean("Enabled", true)
-        .boolean("Cancel", false)
-        .boolean("Default", isDefault)
-        .text("Caption", caption);
-    font(b);
-    return tail(b, name, left, 97, 69, 20, visible);
-}
+const std::string PopupMenuScenario = NameLast::PopupMenuList(
+    {.Name = "PopupMenuScenario", .Left = 147, .Top = 41, .Width = 80, .Height = 20, .TabIndex = 2},
+    {.InitialValue = "One\rTwo\rThree\rFour"});
 
-std::string popupMenuScenarioList() {
-    PropertyListBuilder b;
-    b.integer("TabIndex", 2)
-        .text("DataField", "")
-        .text("DataSource", "")
-        .integer("ListIndex", 0)
-        .text("InitialValue", "One\rTwo\rThree\rFour")
-        .boolean("Enabled", true);
-    font(b);
-    return tail(b, "PopupMenuScenario", 147, 41, 80, 20, true);
-}
+// Shown by the Okay button's Open handler once a scenario has been applied.
+const std::string PushButtonCancel =
+    NameLast::PushButtonList({.Name = "PushButtonCancel",
+                              .Left = 79,
+                              .Top = 97,
+                              .Width = 69,
+                              .Height = 20,
+                              .TabIndex = 3,
+                              .Visible = false},
+                             {.Caption = "Cancel", .Default = false});
 
-const std::string& kWindowList() {
-    static const std::string list = windowList();
-    return list;
-}
-const std::string& kStaticText1() {
-    static const std::string list = staticText1List();
-    return list;
-}
-const std::string& kPushButtonOkay() {
-    static const std::string list = pushButton("PushButtonOkay", 1, 158, "Okay", true, true);
-    return list;
-}
-const std::string& kPopupMenuScenario() {
-    static const std::string list = popupMenuScenarioList();
-    return list;
-}
-const std::string& kPushButtonCancel() {
-    static const std::string list = pushButton("PushButtonCancel", 3, 79, "Cancel", false, false);
-    return list;
-}
+} // namespace WindowSelectScenarioLists
 
-// A single control by the construction sequence: new object, default construction,
-// registration, look-up by name, its list.
-template <class C>
-std::shared_ptr<C> build(Window& w, const std::string& name, const std::string& list) {
-    auto c = w.New<C>();
-    c->Constructor();
-    w.AddControl(name, c);
-    auto seen = std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(w, name));
-    ApplyPropertyList(*seen, list);
-    return seen;
-}
-
-} // namespace
-
-void WindowSelectScenario::Layout() { ApplyPropertyList(*this, kWindowList()); }
+void WindowSelectScenario::Layout() { ApplyPropertyList(*this, WindowSelectScenarioLists::Window); }
 
 void WindowSelectScenario::CreateControls() { CreateControls0(); }
 
 void WindowSelectScenario::CreateControls0() {
-    build<StaticText>(*this, "StaticText1", kStaticText1());
-
-    build<PushButton>(*this, "PushButtonOkay", kPushButtonOkay());
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PushButtonOkay"), "Open",
-                                MakeHandler(&WindowSelectScenario::PushButtonOkay_Open));
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PushButtonOkay"), "Action",
-                                MakeHandler(&WindowSelectScenario::PushButtonOkay_Action));
-
-    build<PopupMenu>(*this, "PopupMenuScenario", kPopupMenuScenario());
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PopupMenuScenario"), "Open",
-                                MakeHandler(&WindowSelectScenario::PopupMenuScenario_Open));
-
-    build<PushButton>(*this, "PushButtonCancel", kPushButtonCancel());
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PushButtonCancel"), "Action",
-                                MakeHandler(&WindowSelectScenario::PushButtonCancel_Action));
+    namespace L = WindowSelectScenarioLists;
+    using W = WindowSelectScenario;
+    BuildControl<StaticText>(*this, "StaticText1", L::StaticText1);
+    BuildControl<PushButton>(
+        *this, "PushButtonOkay", L::PushButtonOkay,
+        {{"Open", &W::PushButtonOkay_Open}, {"Action", &W::PushButtonOkay_Action}});
+    BuildControl<PopupMenu>(*this, "PopupMenuScenario", L::PopupMenuScenario,
+                            {{"Open", &W::PopupMenuScenario_Open}});
+    BuildControl<PushButton>(*this, "PushButtonCancel", L::PushButtonCancel,
+                             {{"Action", &W::PushButtonCancel_Action}});
 }
 
 // Cancel is offered only once a scenario has been applied, which the main window's label
@@ -211,19 +110,16 @@ void WindowSelectScenario::PushButtonCancel_Action(Control&) {
 void WindowSelectScenario::AddMenuHandlers(::Window&) {}
 
 std::shared_ptr<StaticText> WindowSelectScenario::StaticText1() const {
-    return std::dynamic_pointer_cast<StaticText>(RuntimeWindowControlByName(*this, "StaticText1"));
+    return ControlNamed<StaticText>(*this, "StaticText1");
 }
 std::shared_ptr<PushButton> WindowSelectScenario::PushButtonOkay() const {
-    return std::dynamic_pointer_cast<PushButton>(
-        RuntimeWindowControlByName(*this, "PushButtonOkay"));
+    return ControlNamed<PushButton>(*this, "PushButtonOkay");
 }
 std::shared_ptr<PopupMenu> WindowSelectScenario::PopupMenuScenario() const {
-    return std::dynamic_pointer_cast<PopupMenu>(
-        RuntimeWindowControlByName(*this, "PopupMenuScenario"));
+    return ControlNamed<PopupMenu>(*this, "PopupMenuScenario");
 }
 std::shared_ptr<PushButton> WindowSelectScenario::PushButtonCancel() const {
-    return std::dynamic_pointer_cast<PushButton>(
-        RuntimeWindowControlByName(*this, "PushButtonCancel"));
+    return ControlNamed<PushButton>(*this, "PushButtonCancel");
 }
 
 std::shared_ptr<class WindowSelectScenario> WindowSelectScenario() {

@@ -6,6 +6,7 @@
 #include "platform/Window.h"
 
 #include <memory>
+#include <string>
 
 class WindowSelectScenario : public Window {
   public:
@@ -26,3 +27,9 @@ class WindowSelectScenario : public Window {
 
 // The open dialog, or a newly built one (not shown).
 std::shared_ptr<class WindowSelectScenario> WindowSelectScenario();
+
+// The dialog's property lists, made when the program starts (read them once main has
+// begun).
+namespace WindowSelectScenarioLists {
+extern const std::string Window, StaticText1, PushButtonOkay, PopupMenuScenario, PushButtonCancel;
+} // namespace WindowSelectScenarioLists

@@ -6,6 +6,7 @@
 #include "platform/Window.h"
 
 #include <memory>
+#include <string>
 
 class WindowTheTruth : public Window {
   public:
@@ -28,3 +29,10 @@ class WindowTheTruth : public Window {
 
 // The open dialog, or a newly built one (not shown).
 std::shared_ptr<class WindowTheTruth> WindowTheTruth();
+
+// The dialog's property lists, made when the program starts (read them once main has
+// begun).
+namespace WindowTheTruthLists {
+extern const std::string Window, Rectangle1, StaticTextTheTruth, PushButtonOkay, StaticText1,
+    EditFieldPassword, PushButtonNowTellMe, StaticTextTryAgain;
+} // namespace WindowTheTruthLists

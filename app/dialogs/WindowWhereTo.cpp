@@ -1,185 +1,99 @@
 #include "app/dialogs/WindowWhereTo.h"
 
+#include "app/PropertyLists.h"
+#include "app/WindowBuilding.h"
 #include "model/Globals.h"
 #include "model/smartSprite.h"
-#include "platform/Color.h"
-#include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "pond_window/WindowMain.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
-namespace {
+// ---- The lists, in the order in which the dialog builds its controls -----------------
 
-constexpr int32_t none = Control::NoIndex;
+namespace WindowWhereToLists {
 
-// The lists of this dialog stand in the Name-last layout: TabIndex, the entries of the
-// control's class, then these seventeen, ending with Index and Name.
-std::string tail(PropertyListBuilder& b, std::string_view name, int32_t index, int32_t left,
-                 int32_t top, int32_t width, int32_t height) {
-    return b.boolean("LockBottom", false)
-        .boolean("LockRight", false)
-        .boolean("LockTop", false)
-        .boolean("LockLeft", false)
-        .boolean("AutoDeactivate", true)
-        .text("DisabledBalloonHelp", "")
-        .text("BalloonHelp", "")
-        .text("HelpTag", "")
-        .text("InitialParent", "")
-        .integer("Height", height)
-        .integer("Width", width)
-        .integer("Top", top)
-        .integer("Left", left)
-        .boolean("Visible", true)
-        .integer("TabPanelIndex", 0)
-        .integer("Index", index)
-        .text("Name", name)
-        .bytes();
-}
+using namespace PropertyLists;
 
-// The font entries that end the class part of every control here.
-PropertyListBuilder& font(PropertyListBuilder& b) {
-    return b.boolean("Underline", false)
-        .boolean("Italic", false)
-        .boolean("Bold", false)
-        .integer("TextSize", 12)
-        .text("TextFont", "System");
-}
+const std::string Window = WindowList({.Placement = 0,
+                                       .Width = 356,
+                                       .Height = 147,
+                                       .Frame = 2,
+                                       .HasBackColor = false,
+                                       .Title = "",
+                                       .CloseButton = true,
+                                       .Resizeable = true,
+                                       .MaximizeButton = true,
+                                       .MinimizeButton = true});
 
-std::string windowList() {
-    return PropertyListBuilder()
-        .integer("Placement", 0)
-        .integer("Width", 356)
-        .integer("Height", 147)
-        .integer("MinWidth", 64)
-        .integer("MinHeight", 64)
-        .integer("MaxWidth", 32000)
-        .integer("MaxHeight", 32000)
-        .integer("Frame", 2)
-        .boolean("Composite", false)
-        .boolean("HasBackColor", false)
-        .colour("BackColor", RGB(255, 255, 255))
-        .text("Title", "")
-        .boolean("Visible", true)
-        .boolean("FullScreen", false)
-        .boolean("MenuBarVisible", true)
-        .boolean("CloseButton", true)
-        .boolean("Resizeable", true)
-        .boolean("LiveResize", false)
-        .boolean("MaximizeButton", true)
-        .boolean("MinimizeButton", true)
-        .integer("ProcID", 0)
-        .text("BalloonHelp", "")
-        .bytes();
-}
+const std::string StaticText1 = NameLast::StaticTextList(
+    {.Name = "StaticText1", .Left = 25, .Top = 26, .Width = 180, .Height = 27, .TabIndex = 0},
+    {.Text = "Where should the frogs go?", .TextAlign = 0, .MultiLine = false});
 
-std::string staticText1List() {
-    PropertyListBuilder b;
-    b.integer("TabIndex", 0)
-        .text("DataField", "")
-        .text("DataSource", "")
-        .boolean("Enabled", true)
-        .boolean("MultiLine", false)
-        .colour("TextColor", RGB(0, 0, 0))
-        .integer("TextAlign", 0)
-        .text("Text", "Where should the frogs go?");
-    font(b);
-    return tail(b, "StaticText1", none, 25, 26, 180, 27);
-}
+// By member index; the members are built in the order 2, 0, 1.
+const std::array<std::string, 3> RadioButtonDestination = {
+    NameLast::RadioButtonList({.Name = "RadioButtonDestination",
+                               .Index = 0,
+                               .Left = 212,
+                               .Top = 36,
+                               .Width = 104,
+                               .Height = 20,
+                               .TabIndex = 2},
+                              {.Caption = "Top pond", .Value = false}),
+    NameLast::RadioButtonList({.Name = "RadioButtonDestination",
+                               .Index = 1,
+                               .Left = 212,
+                               .Top = 59,
+                               .Width = 104,
+                               .Height = 20,
+                               .TabIndex = 3},
+                              {.Caption = "Bottom pond", .Value = false}),
+    NameLast::RadioButtonList({.Name = "RadioButtonDestination",
+                               .Index = 2,
+                               .Left = 212,
+                               .Top = 14,
+                               .Width = 104,
+                               .Height = 20,
+                               .TabIndex = 1},
+                              {.Caption = "Dump them", .Value = true}),
+};
 
-std::string radioButton(int32_t tabIndex, int32_t index, int32_t top, std::string_view caption,
-                        bool value) {
-    PropertyListBuilder b;
-    b.integer("TabIndex", tabIndex)
-        .boolean("Enabled", true)
-        .boolean("Value", value)
-        .text("Caption", caption);
-    font(b);
-    return tail(b, "RadioButtonDestination", index, 212, top, 104, 20);
-}
+const std::string PushButtonOkay = NameLast::PushButtonList(
+    {.Name = "PushButtonOkay", .Left = 253, .Top = 101, .Width = 69, .Height = 20, .TabIndex = 4},
+    {.Caption = "Okay", .Default = true});
 
-std::string pushButton(std::string_view name, int32_t tabIndex, int32_t left,
-                       std::string_view caption, bool isDefault) {
-    PropertyListBuilder b;
-    b.integer("TabIndex", tabIndex)
-        .boolean("Enabled", true)
-        .boolean("Cancel", false)
-        .boolean("Default", isDefault)
-        .text("Caption", caption);
-    font(b);
-    return tail(b, name, none, left, 101, 69, 20);
-}
+const std::string PushButtonCancel = NameLast::PushButtonList(
+    {.Name = "PushButtonCancel", .Left = 164, .Top = 101, .Width = 69, .Height = 20, .TabIndex = 5},
+    {.Caption = "Cancel", .Default = false});
 
-const std::string& kWindowList() {
-    static const std::string list = windowList();
-    return list;
-}
-const std::string& kStaticText1() {
-    static const std::string list = staticText1List();
-    return list;
-}
-// The destination buttons, by member index.
-const std::string& kRadioButtonDestination(int32_t index) {
-    static const std::string lists[] = {
-        radioButton(2, 0, 36, "Top pond", false),
-        radioButton(3, 1, 59, "Bottom pond", false),
-        radioButton(1, 2, 14, "Dump them", true),
-    };
-    return lists[index];
-}
-const std::string& kPushButtonOkay() {
-    static const std::string list = pushButton("PushButtonOkay", 4, 253, "Okay", true);
-    return list;
-}
-const std::string& kPushButtonCancel() {
-    static const std::string list = pushButton("PushButtonCancel", 5, 164, "Cancel", false);
-    return list;
-}
+} // namespace WindowWhereToLists
 
-template <class C>
-std::shared_ptr<C> build(Window& w, const std::string& name, const std::string& list) {
-    auto c = w.New<C>();
-    c->Constructor();
-    w.AddControl(name, c);
-    auto seen = std::dynamic_pointer_cast<C>(RuntimeWindowControlByName(w, name));
-    ApplyPropertyList(*seen, list);
-    return seen;
-}
-
-void buildDestination(Window& w, int32_t index) {
-    auto c = w.New<WindowWhereTo::RadioButtonDestinationClass>();
-    c->Constructor(index);
-    w.AddControl("RadioButtonDestination", c);
-    auto seen = std::dynamic_pointer_cast<RadioButton>(
-        RuntimeWindowControlByNameIndex(w, "RadioButtonDestination", index));
-    ApplyPropertyList(*seen, kRadioButtonDestination(index));
-}
-
-} // namespace
+// ---- Construction ----------------------------------------------------------------------
 
 std::string WindowWhereTo::RadioButtonDestinationClass::ArrayName() const {
     return "RadioButtonDestination";
 }
 std::string_view WindowWhereTo::RadioButtonDestinationClass::FirstMemberList() const {
-    return kRadioButtonDestination(2);
+    return WindowWhereToLists::RadioButtonDestination[2];
 }
 
-void WindowWhereTo::Layout() { ApplyPropertyList(*this, kWindowList()); }
+void WindowWhereTo::Layout() { ApplyPropertyList(*this, WindowWhereToLists::Window); }
 
 void WindowWhereTo::CreateControls() { CreateControls0(); }
 
 void WindowWhereTo::CreateControls0() {
-    build<StaticText>(*this, "StaticText1", kStaticText1());
-    buildDestination(*this, 2);
-    buildDestination(*this, 0);
-    buildDestination(*this, 1);
-    build<PushButton>(*this, "PushButtonOkay", kPushButtonOkay());
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PushButtonOkay"), "Action",
-                                MakeHandler(&WindowWhereTo::PushButtonOkay_Action));
-    build<PushButton>(*this, "PushButtonCancel", kPushButtonCancel());
-    InstallInstanceEventHandler(*RuntimeWindowControlByName(*this, "PushButtonCancel"), "Action",
-                                MakeHandler(&WindowWhereTo::PushButtonCancel_Action));
+    namespace L = WindowWhereToLists;
+    using Destination = RadioButtonDestinationClass;
+    BuildControl<StaticText>(*this, "StaticText1", L::StaticText1);
+    for (int32_t index : {2, 0, 1})
+        BuildMember<Destination, RadioButton>(*this, "RadioButtonDestination", index,
+                                              L::RadioButtonDestination[index]);
+    BuildControl<PushButton>(*this, "PushButtonOkay", L::PushButtonOkay,
+                             {{"Action", &WindowWhereTo::PushButtonOkay_Action}});
+    BuildControl<PushButton>(*this, "PushButtonCancel", L::PushButtonCancel,
+                             {{"Action", &WindowWhereTo::PushButtonCancel_Action}});
 }
 
 void WindowWhereTo::PushButtonOkay_Action(Control&) {
@@ -231,20 +145,17 @@ void WindowWhereTo::AddMenuHandlers(::Window&) {}
 void WindowWhereTo::Event_Open() { RadioButtonDestination(2)->setValue(true); }
 
 std::shared_ptr<StaticText> WindowWhereTo::StaticText1() const {
-    return std::dynamic_pointer_cast<StaticText>(RuntimeWindowControlByName(*this, "StaticText1"));
+    return ControlNamed<StaticText>(*this, "StaticText1");
 }
 std::shared_ptr<WindowWhereTo::RadioButtonDestinationClass>
 WindowWhereTo::RadioButtonDestination(int32_t index) const {
-    return std::dynamic_pointer_cast<RadioButtonDestinationClass>(
-        RuntimeWindowControlByNameIndex(*this, "RadioButtonDestination", index));
+    return ControlNamed<RadioButtonDestinationClass>(*this, "RadioButtonDestination", index);
 }
 std::shared_ptr<PushButton> WindowWhereTo::PushButtonOkay() const {
-    return std::dynamic_pointer_cast<PushButton>(
-        RuntimeWindowControlByName(*this, "PushButtonOkay"));
+    return ControlNamed<PushButton>(*this, "PushButtonOkay");
 }
 std::shared_ptr<PushButton> WindowWhereTo::PushButtonCancel() const {
-    return std::dynamic_pointer_cast<PushButton>(
-        RuntimeWindowControlByName(*this, "PushButtonCancel"));
+    return ControlNamed<PushButton>(*this, "PushButtonCancel");
 }
 
 std::shared_ptr<class WindowWhereTo> WindowWhereTo() {

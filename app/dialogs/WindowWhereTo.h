@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/Window.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,3 +39,10 @@ class WindowWhereTo : public Window {
 
 // The open dialog, or a newly built one (not shown).
 std::shared_ptr<class WindowWhereTo> WindowWhereTo();
+
+// The dialog's property lists, made when the program starts (read them once main has
+// begun). An array's lists stand by member index.
+namespace WindowWhereToLists {
+extern const std::string Window, StaticText1, PushButtonOkay, PushButtonCancel;
+extern const std::array<std::string, 3> RadioButtonDestination;
+} // namespace WindowWhereToLists

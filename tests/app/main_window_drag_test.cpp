@@ -49,25 +49,6 @@ class MainWindowDrag : public AppTest {
     std::shared_ptr<class WindowMain> w;
 };
 
-// Animals at fixed places on a surface (surface coordinates of the image's corner).
-std::shared_ptr<critterSprite> addCritter(popSurface& s, int x, int y) {
-    Replay draws({0, 0, 0, 0});
-    auto c = std::make_shared<critterSprite>();
-    s.doAttach(c);
-    c->prepare(s);
-    c->X = x, c->Y = y, c->xLoc = x, c->yLoc = y;
-    return c;
-}
-
-std::shared_ptr<wormSprite> addWorm(popSurface& s, int x, int y) {
-    Replay draws({0, 0, 0});
-    auto worm = std::make_shared<wormSprite>();
-    s.doAttach(worm);
-    worm->prepare(s);
-    worm->X = x, worm->Y = y, worm->xLoc = x, worm->yLoc = y;
-    return worm;
-}
-
 bool onAnySurface(const class WindowMain& w, const std::shared_ptr<smartSprite>& s) {
     for (int i = 0; i <= 5; ++i) {
         auto& list = w.popSurfaces(i)->sprites;

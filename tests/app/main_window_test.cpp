@@ -53,25 +53,6 @@ class MainWindowTest : public AppTest {
     std::shared_ptr<class WindowMain> w;
 };
 
-// Put on a surface by hand at a fixed place, without the counts being refreshed.
-std::shared_ptr<critterSprite> addCritter(popSurface& s, int x, int y) {
-    Replay draws({0, 0, 0, 0});
-    auto c = std::make_shared<critterSprite>();
-    s.doAttach(c);
-    c->prepare(s);
-    c->X = x, c->Y = y, c->xLoc = x, c->yLoc = y;
-    return c;
-}
-
-std::shared_ptr<wormSprite> addWorm(popSurface& s, int x, int y) {
-    Replay draws({0, 0, 0});
-    auto worm = std::make_shared<wormSprite>();
-    s.doAttach(worm);
-    worm->prepare(s);
-    worm->X = x, worm->Y = y, worm->xLoc = x, worm->yLoc = y;
-    return worm;
-}
-
 // An animal that only reports its frames.
 class FrameProbe : public smartSprite {
   public:
@@ -215,92 +196,28 @@ TEST_F(MainWindowTest, BuildsItsThirtyOneControlsInOrderWithTheirValues) {
 }
 
 TEST_F(MainWindowTest, ListsStandInTheNameFirstOrder) {
-    const std::vector<std::string> head = {"Name",      "Index",      "Left",          "Top",
-                                           "Width",     "Height",     "LockLeft",      "LockTop",
-                                           "LockRight", "LockBottom", "TabPanelIndex", "TabIndex"};
-    auto with = [&](std::vector<std::string> tail) {
-        auto all = head;
-        all.insert(all.end(), tail.begin(), tail.end());
-        return all;
-    };
-    const auto label = with({"Text", "TextAlign", "TextColor", "Multiline", "Enabled", "Visible",
-                             "HelpTag", "AutoDeactivate", "TextFont", "TextSize", "Bold", "Italic",
-                             "Underline", "DataSource", "DataField", "InitialParent"});
-    const auto button =
-        with({"Caption", "Default", "Cancel", "Enabled", "Visible", "HelpTag", "AutoDeactivate",
-              "TextFont", "TextSize", "Bold", "Italic", "Underline", "InitialParent"});
-    const auto canvas = with({"Visible", "HelpTag", "AutoDeactivate", "Enabled", "UseFocusRing",
-                              "AcceptFocus", "AcceptTabs", "EraseBackground", "InitialParent"});
-    const auto field = with({"Border",
-                             "Multiline",
-                             "ScrollbarHorizontal",
-                             "ScrollbarVertical",
-                             "Styled",
-                             "Password",
-                             "UseFocusRing",
-                             "TextColor",
-                             "BackColor",
-                             "Enabled",
-                             "Format",
-                             "Visible",
-                             "HelpTag",
-                             "AutoDeactivate",
-                             "TextFont",
-                             "TextSize",
-                             "Bold",
-                             "Italic",
-                             "Underline",
-                             "Text",
-                             "Mask",
-                             "ReadOnly",
-                             "LimitText",
-                             "AcceptTabs",
-                             "Alignment",
-                             "DataSource",
-                             "DataField",
-                             "InitialParent"});
-    const auto pond = with({"InitialParent", "Visible", "HelpTag", "AutoDeactivate", "Enabled",
-                            "FrameSpeed", "ClickToStop", "Depth", "SurfaceWidth", "SurfaceHeight",
-                            "SurfaceLeft", "SurfaceTop", "processingClick"});
-    const std::vector<std::string> window = {
-        "Placement",   "Width",      "Height",     "MinWidth",       "MinHeight",
-        "MaxWidth",    "MaxHeight",  "Frame",      "Composite",      "HasBackColor",
-        "BackColor",   "Title",      "Visible",    "FullScreen",     "MenuBarVisible",
-        "CloseButton", "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton",
-        "ProcID",      "BalloonHelp"};
-
+    namespace O = ListOrder::NameFirst;
     namespace L = WindowMainLists;
     const std::vector<std::pair<const std::string*, const std::vector<std::string>*>> lists = {
-        {&L::Window(), &window},
-        {&L::StaticTextScenario(), &label},
-        {&L::EditFieldPoolLabel(3), &field},
-        {&L::popSurfaces(5), &pond},
-        {&L::PushButtonRun(), &button},
-        {&L::StaticTextPopSize(2), &label},
-        {&L::PushButtonClear(0), &button},
-        {&L::StaticTextNumClicks(), &label},
-        {&L::spriteDataPopUp1(), &canvas},
-        {&L::spritePopUp1(), &canvas},
-        {&L::StaticText3(), &label},
+        {&L::Window, &ListOrder::Window},           {&L::StaticTextScenario, &O::StaticText},
+        {&L::EditFieldPoolLabel[3], &O::EditField}, {&L::popSurfaces[5], &O::SpriteSurface},
+        {&L::PushButtonRun, &O::PushButton},        {&L::StaticTextPopSize[2], &O::StaticText},
+        {&L::PushButtonClear[0], &O::PushButton},   {&L::StaticTextNumClicks, &O::StaticText},
+        {&L::spriteDataPopUp1, &O::Canvas},         {&L::spritePopUp1, &O::Canvas},
+        {&L::StaticText3, &O::StaticText},
     };
-    for (auto& [list, names] : lists) {
-        auto decoded = DecodePropertyList(*list);
-        ASSERT_FALSE(decoded.error) << decoded.error->message;
-        std::vector<std::string> got;
-        for (auto& e : decoded.entries)
-            got.push_back(e.name);
-        EXPECT_EQ(got, *names);
-    }
-    auto timer = DecodePropertyList(L::TimerMain());
+    for (auto& [list, names] : lists)
+        EXPECT_EQ(EntryNames(*list), *names);
+    auto timer = DecodePropertyList(L::TimerMain);
     ASSERT_EQ(timer.entries.size(), 2u);
     EXPECT_EQ(timer.entries[0].name, "Mode");
     EXPECT_EQ(timer.entries[1].name, "Period");
-    EXPECT_EQ(L::popSurfaces(6), ""); // no such member
+    EXPECT_EQ(L::popSurfaces.size(), 6u); // members 0 to 5, no more
 
     // The surface's own property is set from its list as well.
     popSurface fresh;
     fresh.processingClick = true;
-    EXPECT_FALSE(SetProperties(fresh, L::popSurfaces(0)));
+    EXPECT_FALSE(SetProperties(fresh, L::popSurfaces[0]));
     EXPECT_FALSE(fresh.processingClick);
     EXPECT_EQ(fresh.Index, 0);
 }

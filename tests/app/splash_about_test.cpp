@@ -1,7 +1,7 @@
 // The splash and About windows: their lists, how each closes, what a close hands on to,
 // and the page that "Go there" opens.
 #include "app/App.h"
-#include "app/CoverWindowLists.h"
+#include "app/CoverTexts.h"
 #include "app/Pictures.h"
 #include "app/WindowAbout.h"
 #include "app/WindowSplash.h"
@@ -35,15 +35,6 @@ std::string hexBytes(const std::string& hex) {
     while (in >> byte)
         out.push_back(static_cast<char>(std::stoi(byte, nullptr, 16)));
     return out;
-}
-
-std::vector<std::string> entryNames(const std::string& list) {
-    auto decoded = DecodePropertyList(list);
-    EXPECT_FALSE(decoded.error) << decoded.error->message;
-    std::vector<std::string> names;
-    for (auto& e : decoded.entries)
-        names.push_back(e.name);
-    return names;
 }
 
 int countOpen(const char* fullClassName) {
@@ -93,40 +84,21 @@ TEST(SplashAboutLists, OkButtonAndTimerListsAreTheirExactBytes) {
         "55 6E 64 65 72 6C 69 6E 65 20 00 "
         "49 6E 69 74 69 61 6C 50 61 72 65 6E 74 20 00 00 00 00");
     ASSERT_EQ(expected.size(), 297u);
-    EXPECT_EQ(coverwindows::about::PushButtonClose, expected);
+    EXPECT_EQ(WindowAboutLists::PushButtonClose, expected);
 
-    EXPECT_EQ(coverwindows::splash::Timer1,
+    EXPECT_EQ(WindowSplashLists::Timer1,
               hexBytes("4D 6F 64 65 20 00 00 00 01 50 65 72 69 6F 64 20 00 00 1B 58"));
 }
 
 // Every list of both windows decodes cleanly, with the entries of its kind in the
 // Name-first order.
 TEST(SplashAboutLists, EveryListHoldsItsEntriesInTheNameFirstOrder) {
-    const std::vector<std::string> head = {"Name",      "Index",      "Left",          "Top",
-                                           "Width",     "Height",     "LockLeft",      "LockTop",
-                                           "LockRight", "LockBottom", "TabPanelIndex", "TabIndex"};
-    auto with = [&](std::vector<std::string> tail) {
-        auto all = head;
-        all.insert(all.end(), tail.begin(), tail.end());
-        return all;
-    };
-    const auto label = with({"Text", "TextAlign", "TextColor", "Multiline", "Enabled", "Visible",
-                             "HelpTag", "AutoDeactivate", "TextFont", "TextSize", "Bold", "Italic",
-                             "Underline", "DataSource", "DataField", "InitialParent"});
-    const auto button =
-        with({"Caption", "Default", "Cancel", "Enabled", "Visible", "HelpTag", "AutoDeactivate",
-              "TextFont", "TextSize", "Bold", "Italic", "Underline", "InitialParent"});
-    const auto canvas = with({"Visible", "HelpTag", "AutoDeactivate", "Enabled", "UseFocusRing",
-                              "AcceptFocus", "AcceptTabs", "EraseBackground", "InitialParent"});
-    const std::vector<std::string> window = {
-        "Placement",   "Width",      "Height",     "MinWidth",       "MinHeight",
-        "MaxWidth",    "MaxHeight",  "Frame",      "Composite",      "HasBackColor",
-        "BackColor",   "Title",      "Visible",    "FullScreen",     "MenuBarVisible",
-        "CloseButton", "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton",
-        "ProcID",      "BalloonHelp"};
-
-    namespace s = coverwindows::splash;
-    namespace a = coverwindows::about;
+    const auto& window = ListOrder::Window;
+    const auto& label = ListOrder::NameFirst::StaticText;
+    const auto& button = ListOrder::NameFirst::PushButton;
+    const auto& canvas = ListOrder::NameFirst::Canvas;
+    namespace s = WindowSplashLists;
+    namespace a = WindowAboutLists;
     const struct {
         const char* what;
         const std::string& list;
@@ -147,7 +119,7 @@ TEST(SplashAboutLists, EveryListHoldsItsEntriesInTheNameFirstOrder) {
         {"about PushButtonGoThere", a::PushButtonGoThere, button},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(entryNames(c.list), c.names) << c.what;
+        EXPECT_EQ(EntryNames(c.list), c.names) << c.what;
 }
 
 // The built windows: controls in their order, the values of their lists, the timer's owner
@@ -390,5 +362,5 @@ TEST(SplashAboutPage, ThePageDescribesTheProgramWithoutGivingTheAnswersAway) {
         EXPECT_NE(html.find(shown), std::string::npos) << shown;
     for (const char* hidden : {"Genetic", "Random", "Environmental", "Both", "Wembix", "wembix"})
         EXPECT_EQ(html.find(hidden), std::string::npos) << hidden;
-    EXPECT_EQ(page.filename().string(), coverwindows::kPageFileName);
+    EXPECT_EQ(page.filename().string(), CoverTexts::PageFileName);
 }

@@ -1,0 +1,768 @@
+#!/usr/bin/env python3
+"""End-to-end run of the real tarnwick binary on a private X server, driven only through
+real pointer and key input, the way a student goes through a lesson.
+
+    python3 tests/e2e/run.py --binary build/app/tarnwick --out build/e2e [--docs docs]
+
+Screenshots of every step land in --out; with --docs the README's pictures are written
+there as well. Exits 0 when every check passed; otherwise prints the step it reached, what it
+saw and the screenshot of the moment, and exits 1.
+"""
+
+import argparse
+import os
+import signal
+import sys
+import time
+import traceback
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xharness import Failure, XSession, wait_until  # noqa: E402
+
+# ---- what the windows look like: client sizes and control rectangles (x, y, w, h) ----
+
+MAIN_W, MAIN_H = 663, 520
+SURFACES = [(16, 31, 256, 184), (16, 265, 256, 184), (325, 95, 117, 95), (495, 95, 117, 95),
+            (325, 329, 117, 95), (495, 329, 117, 95)]
+COUNT_LABELS = [(278, 195, 35, 20), (278, 429, 35, 20), (448, 170, 35, 20),
+                (618, 170, 35, 20), (448, 404, 35, 20), (618, 404, 35, 20)]
+POOL_CLEAR = {2: (349, 195, 69, 20), 3: (519, 195, 69, 20), 4: (349, 429, 69, 20),
+              5: (519, 429, 69, 20)}
+POOL_FIELDS = [(325, 73, 117, 16), (495, 73, 117, 16), (325, 307, 117, 16), (495, 307, 117, 16)]
+RUN_BUTTON = (519, 480, 69, 20)
+DAY_COUNTER = (459, 480, 45, 22)
+SCENARIO_LABEL = (16, 480, 150, 20)
+
+DIALOGS = {  # name: (title, client width, height)
+    "scenario": ("Select scenario", 256, 152),
+    "splash": ("", 327, 371),
+    "sample": ("Sample", 292, 166),
+    "whereto": ("", 356, 147),
+    "truth": ("The Truth", 298, 368),
+    "about": ("About Tarnwick", 441, 535),
+}
+PROCEED = (127, 305, 69, 20)
+SCEN_POPUP, SCEN_OKAY, SCEN_CANCEL = (147, 41, 80, 20), (158, 97, 69, 20), (79, 97, 69, 20)
+WHERE_BOTTOM, WHERE_OKAY = (212, 59, 104, 20), (253, 101, 69, 20)
+SAMPLE_POPUP, SAMPLE_FIELD = (136, 22, 120, 20), (135, 54, 40, 22)
+SAMPLE_BUTTON, SAMPLE_RESULT = (187, 55, 69, 20), (39, 100, 217, 56)
+TRUTH_FIELD, TRUTH_TELL, TRUTH_TRY_AGAIN = (35, 45, 205, 22), (135, 105, 105, 20), (81, 66, 137, 20)
+TRUTH_TEXT, TRUTH_CLOSE = (12, 154, 274, 150), (204, 331, 69, 20)
+ABOUT_OK, ABOUT_COVER = (361, 491, 60, 20), (190, 21, 150, 201)
+SPLASH_COVER = (133, 31, 150, 201)
+
+WHITE = (255, 255, 255)
+
+# Lines the program may print on stderr without failing the run, each with its reason.
+# None so far: the run gives the toolkit a private runtime folder (XDG_RUNTIME_DIR), so it
+# has no cause to complain about a missing one.
+HARMLESS_STDERR = []
+
+STEP_TIMEOUT = 5.0  # seconds for a window to appear or go
+EXIT_TIMEOUT = 2.0  # seconds from Ctrl+Q or the last close to the end of the process
+RUN_LIMIT = 120  # seconds for the whole run
+
+
+def centre(rect):
+    x, y, w, h = rect
+    return x + w // 2, y + h // 2
+
+
+class Program:
+    """One run of the binary in the session, with its windows seen from outside."""
+
+    def __init__(self, session, binary, tag):
+        self.s = session
+        self.tag = tag
+        self.stderr_path = os.path.join(session.workdir, "%s-stderr.txt" % tag)
+        self.stderr = open(self.stderr_path, "wb")
+        self.proc = session.spawn("tarnwick", [binary], env=session.env, stdout=self.stderr,
+                                  stderr=self.stderr, cwd=os.path.dirname(binary))
+        self.menu_h = None
+
+    @property
+    def pid(self):
+        return self.proc.pid
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def require_alive(self, doing):
+        if not self.alive():
+            raise Failure("the program ended (status %s) while %s; stderr: %s"
+                          % (self.proc.returncode, doing, self.stderr_text().strip()))
+
+    def windows(self):
+        self.require_alive("its windows were looked at")
+        return self.s.windows(self.pid)
+
+    def find(self, kind):
+        """The program's window of a kind ("main" or a key of DIALOGS), or None."""
+        for w in self.windows():
+            if w.override:
+                continue
+            if kind == "main":
+                if w.name == "Tarnwick" and w.w == MAIN_W:
+                    return w
+            else:
+                title, cw, ch = DIALOGS[kind]
+                # An untitled window may carry a blank for a title.
+                if w.name.strip() == title and (w.w, w.h) == (cw, ch):
+                    return w
+        return None
+
+    def wait_shown(self, kind, timeout=STEP_TIMEOUT):
+        return wait_until(lambda: self.find(kind), timeout,
+                          "the %s window to appear (windows: %s)" % (kind, self.describe()))
+
+    def wait_gone(self, kind, timeout=STEP_TIMEOUT):
+        wait_until(lambda: self.find(kind) is None, timeout,
+                   "the %s window to close (windows: %s)" % (kind, self.describe()))
+
+    def describe(self):
+        try:
+            return ", ".join(repr(w) for w in self.s.windows(self.pid)) or "none"
+        except Exception:
+            return "?"
+
+    def popups(self):
+        return {w.id for w in self.windows() if w.override}
+
+    def wait_popup(self, before, timeout=STEP_TIMEOUT):
+        def new():
+            for w in self.windows():
+                if w.override and w.id not in before:
+                    return w
+            return None
+        return wait_until(new, timeout, "a popup list or menu to open")
+
+    def stderr_text(self):
+        self.stderr.flush()
+        with open(self.stderr_path, "rb") as f:
+            return f.read().decode(errors="replace")
+
+    def wait_exit(self, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.proc.poll() is not None:
+                return self.proc.returncode
+            time.sleep(0.02)
+        return None
+
+
+class Lesson:
+    def __init__(self, args):
+        self.args = args
+        self.out = args.out
+        os.makedirs(self.out, exist_ok=True)
+        self.step_no = 0
+        self.step_name = "start"
+        self.shots = {}
+        self.notes = []
+        self.t0 = time.monotonic()
+
+    # -- bookkeeping
+
+    def step(self, name):
+        if self.step_no and getattr(self, "s", None):
+            self.shot("end")  # where the step left the screen
+        self.step_no += 1
+        self.step_name = name
+        print("  [%2d] %5.1f s  %s" % (self.step_no, time.monotonic() - self.t0, name), flush=True)
+
+    def shot(self, label, image=None):
+        image = image or self.s.capture()
+        path = os.path.join(self.out, "%02d-%s.png" % (self.step_no, label))
+        image.save_png(path)
+        self.shots[label] = path
+        return image
+
+    def check(self, ok, message):
+        if not ok:
+            raise Failure(message)
+
+    def note(self, text):
+        self.notes.append(text)
+        print("       note: " + text, flush=True)
+
+    # -- geometry of the windows
+
+    def origin(self, w, kind):
+        """Screen position of a window's client area (below the menu bar for the main window)."""
+        if kind == "main":
+            return w.x, w.y + self.p.menu_h
+        return w.x, w.y
+
+    def at(self, w, kind, rect):
+        ox, oy = self.origin(w, kind)
+        cx, cy = centre(rect)
+        return ox + cx, oy + cy
+
+    def crop(self, image, w, kind, rect):
+        ox, oy = self.origin(w, kind)
+        x, y, cw, ch = rect
+        return image.crop(ox + x, oy + y, cw, ch)
+
+    def click(self, w, kind, rect):
+        self.s.click(*self.at(w, kind, rect))
+
+    def main(self):
+        w = self.p.find("main")
+        self.check(w is not None, "the main window is not shown (windows: %s)" % self.p.describe())
+        return w
+
+    def frame_image(self, w):
+        """The window with its frame, as a picture for the README."""
+        fx, fy, fw, fh = self.s.geometry(self.s.frame_of(w.id))
+        return self.s.capture().crop(fx, fy, fw, fh)
+
+    def wait_changed(self, w, kind, rect, before, what, timeout=3.0):
+        return wait_until(lambda: (lambda c: c if c.differs(before) > 0 else None)(
+            self.crop(self.s.capture(), w, kind, rect)), timeout, what, poll=0.15)
+
+    def responsive(self, w, kind, field):
+        """The event loop still answers: typing into a field changes what it shows."""
+        before = self.crop(self.s.capture(), w, kind, field)
+        self.click(w, kind, field)
+        self.s.key("ctrl+a", "BackSpace")
+        self.s.type("77")
+        self.wait_changed(w, kind, field, before, "the program to answer key presses again")
+        self.p.require_alive("it was checked for an answer")
+
+    def choose_row(self, w, kind, popup_rect, row):
+        """Opens a popup menu control with the pointer and picks a row with the keys."""
+        before = self.p.popups()
+        self.click(w, kind, popup_rect)
+        self.p.wait_popup(before)
+        self.s.key("Home", *(["Down"] * row), "Return")
+        wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the popup list to close")
+
+    def menu_titles(self, w):
+        """Screen x ranges of the menu titles, found by the ink of their texts."""
+        img = self.s.capture().crop(w.x, w.y, w.w, self.p.menu_h)
+        cols = [any(sum(img.pixel(x, y)) < 3 * 110 for y in range(img.height))
+                for x in range(img.width)]
+        runs, start, gap = [], None, 0
+        for x, inked in enumerate(cols + [False] * 8):
+            if inked:
+                if start is None:
+                    start = x
+                gap = 0
+            elif start is not None:
+                gap += 1
+                if gap >= 7:
+                    runs.append((start, x - gap))
+                    start, gap = None, 0
+        return [(w.x + a, w.x + b) for a, b in runs]
+
+    def choose_menu(self, menu, item, items):
+        """Clicks a menu title of the main window, then item `item` of its `items` items."""
+        w = self.main()
+        titles = self.menu_titles(w)
+        self.check(len(titles) >= 3, "the menu bar shows %d titles, not File, Edit and Tools"
+                   % len(titles))
+        a, b = titles[menu]
+        before = self.p.popups()
+        self.s.click((a + b) // 2, w.y + self.p.menu_h // 2)
+        pop = self.p.wait_popup(before)
+        time.sleep(0.2)
+        self.shot("menu-%d" % menu)
+        self.s.click(pop.x + pop.w // 2, pop.y + pop.h * (item + 0.5) / items)
+        wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the menu to close")
+
+    def close_by_box(self, w):
+        self.s.click(*self.s.close_box(w.id))
+
+    def net_state(self, w):
+        return self.s.prop(w.id, "_NET_WM_STATE")
+
+    # -- the run
+
+    def run(self):
+        self.s = XSession(os.path.join(self.out, "x"))
+        try:
+            self.lesson()
+            self.last_window_run()
+        except Exception:
+            try:
+                self.shot("failure")
+            except Exception:
+                pass
+            raise
+        finally:
+            self.s.close()
+
+    def start_program(self, tag):
+        self.p = Program(self.s, os.path.abspath(self.args.binary), tag)
+
+    def lesson(self):
+        s = self.s
+        self.step("start-up: the main window, the scenario dialog and the splash")
+        self.start_program("lesson")
+        main = self.p.wait_shown("main", timeout=10)
+        scen = self.p.wait_shown("scenario")
+        splash = self.p.wait_shown("splash")
+        order = [w.id for w in self.p.windows() if not w.override]
+        self.check(order.index(splash.id) > order.index(scen.id) > order.index(main.id),
+                   "stacking is not main < scenario < splash: %s" % self.p.describe())
+        self.p.menu_h = main.h - MAIN_H
+        self.check(15 <= self.p.menu_h <= 40,
+                   "the main window is %dx%d: not a menu bar above a 663 x 520 client area"
+                   % (main.w, main.h))
+        for kind, w in (("scenario", scen), ("splash", splash)):
+            self.check("_NET_WM_STATE_MODAL" in self.net_state(w),
+                       "the %s window is not modal: %s" % (kind, self.net_state(w).strip()))
+        img = self.shot("startup")
+        self.check_main_layout(img, main)
+        cover = self.crop(img, splash, "splash", SPLASH_COVER)
+        self.check(cover.colours() > 20, "the splash shows no cover picture")
+
+        self.step("splash: press Proceed")
+        self.click(splash, "splash", PROCEED)
+        self.p.wait_gone("splash", timeout=2)
+        scen = self.p.wait_shown("scenario")
+        wait_until(lambda: s.active_window() == int(scen.id), 2,
+                   "the scenario dialog to be in front after the splash")
+
+        self.step("scenario dialog: choose a row and press Okay")
+        img = self.shot("scenario")
+        self.check(self.crop(img, scen, "scenario", SCEN_CANCEL).colours() <= 2,
+                   "the first scenario dialog shows a Cancel button (%s)" % self.shots["scenario"])
+        main = self.main()
+        before = s.capture()
+        self.choose_row(scen, "scenario", SCEN_POPUP, 2)  # "Three"
+        self.shot("scenario-three")
+        self.click(scen, "scenario", SCEN_OKAY)
+        self.p.wait_gone("scenario")
+        time.sleep(0.3)
+        after = self.shot("ponds-filled")
+        for pond in (0, 1):
+            animals = self.crop(after, main, "main", SURFACES[pond]).count_not(WHITE)
+            self.check(animals > 200, "pond %d shows no animals after Okay (%s)"
+                       % (pond, self.shots["ponds-filled"]))
+            self.check(self.crop(after, main, "main", COUNT_LABELS[pond]).differs(
+                self.crop(before, main, "main", COUNT_LABELS[pond])) > 0,
+                "the count of pond %d still reads 0 after Okay" % pond)
+        self.check(self.crop(after, main, "main", SCENARIO_LABEL).differs(
+            self.crop(before, main, "main", SCENARIO_LABEL)) > 0,
+            "the scenario label did not change after Okay")
+
+        self.step("main window: it cannot be resized")
+        self.check_not_resizable(main)
+
+        self.step("pool label fields: what a student might type")
+        for field in POOL_FIELDS:
+            self.bad_text_into(main, "main", field, sample=None)
+        # And what a student would name them.
+        for field, name in zip(POOL_FIELDS, ("Caught in top pond", "", "", "")):
+            self.click(main, "main", field)
+            self.s.key("ctrl+a", "BackSpace")
+            if name:
+                self.s.type(name)
+
+        self.step("Run for three seconds, then Pause")
+        main = self.main()
+        img = s.capture()
+        day0 = self.crop(img, main, "main", DAY_COUNTER)
+        self.click(main, "main", RUN_BUTTON)
+        time.sleep(3.0)
+        img = self.shot("running")
+        day1 = self.crop(img, main, "main", DAY_COUNTER)
+        self.check(day1.differs(day0) > 0, "the day counter did not change while running")
+        self.click(main, "main", RUN_BUTTON)
+        time.sleep(0.4)
+        img = s.capture()
+        day2 = self.crop(img, main, "main", DAY_COUNTER)
+        ponds2 = self.crop(img, main, "main", (16, 31, 256, 418))
+        time.sleep(1.5)
+        img = self.shot("paused")
+        self.check(self.crop(img, main, "main", DAY_COUNTER).differs(day2) == 0,
+                   "the day counter moves after Pause")
+        self.check(self.crop(img, main, "main", (16, 31, 256, 418)).differs(ponds2) == 0,
+                   "the ponds still move after Pause")
+        self.day0 = day0
+        if self.args.docs:
+            self.frame_image(main).save_png(os.path.join(self.args.docs, "main-window.png"))
+
+        self.step("drag an animal from the top pond into the upper left pool")
+        self.drag_into_pool(main, 2)
+
+        self.step("Clear that pool and move its animals to the bottom pond")
+        img = s.capture()
+        bottom_count = self.crop(img, main, "main", COUNT_LABELS[1])
+        self.click(main, "main", POOL_CLEAR[2])
+        where = self.p.wait_shown("whereto")
+        self.check("_NET_WM_STATE_MODAL" in self.net_state(where), "the where-to dialog is not modal")
+        self.shot("where-to")
+        self.click(where, "whereto", (WHERE_BOTTOM[0], WHERE_BOTTOM[1], 20, WHERE_BOTTOM[3]))
+        time.sleep(0.2)
+        self.shot("where-to-bottom")
+        self.click(where, "whereto", WHERE_OKAY)
+        self.p.wait_gone("whereto")
+        time.sleep(0.3)
+        img = self.shot("pool-cleared")
+        self.check(self.crop(img, main, "main", SURFACES[2]).count_not(WHITE) == 0,
+                   "the pool still shows animals after the move (%s)" % self.shots["pool-cleared"])
+        if self.dragged_critter:
+            self.check(self.crop(img, main, "main", COUNT_LABELS[1]).differs(bottom_count) > 0,
+                       "the bottom pond's count did not change after the move")
+
+        self.step("Tools > Sample...: both ponds, then what a student might type")
+        self.choose_menu(2, 0, 3)
+        sample = self.p.wait_shown("sample")
+        self.check("_NET_WM_STATE_MODAL" not in self.net_state(sample),
+                   "the sample dialog is modal; it should float")
+        self.check("UTILITY" in s.prop(sample.id, "_NET_WM_WINDOW_TYPE"),
+                   "the sample dialog is not a floating (utility) window")
+        self.choose_row(sample, "sample", SAMPLE_POPUP, 2)  # "Both ponds"
+        img = s.capture()
+        empty_result = self.crop(img, sample, "sample", SAMPLE_RESULT)
+        self.check(empty_result.ink() == 0, "the result label is not empty in a new dialog")
+        self.click(sample, "sample", SAMPLE_BUTTON)
+        self.wait_changed(sample, "sample", SAMPLE_RESULT, empty_result, "a sampling result")
+        self.shot("sample-both")
+        self.bad_text_into(sample, "sample", SAMPLE_FIELD, sample=SAMPLE_BUTTON)
+        self.step("close the sample dialog by its close box")
+        self.close_by_box(sample)
+        self.p.wait_gone("sample")
+
+        self.step("Tools > Tell the truth...: wrong passwords, then Wembix")
+        self.choose_menu(2, 1, 3)
+        truth = self.p.wait_shown("truth")
+        self.check("_NET_WM_STATE_MODAL" in self.net_state(truth), "the truth dialog is not modal")
+        img = s.capture()
+        self.check(self.crop(img, truth, "truth", TRUTH_TRY_AGAIN).ink() == 0,
+                   "\"Sorry. Try again.\" shows before any password")
+        for wrong in ("wembix", "", "Wembix ", "9" * 200):
+            self.click(truth, "truth", TRUTH_FIELD)
+            self.s.key("ctrl+a", "BackSpace")
+            if wrong:
+                self.s.type(wrong)
+            self.click(truth, "truth", TRUTH_TELL)
+            time.sleep(0.3)
+            img = s.capture()
+            self.check(self.crop(img, truth, "truth", TRUTH_TRY_AGAIN).ink() > 30,
+                       "no \"Sorry. Try again.\" after the password %r" % wrong[:20])
+            self.check(self.crop(img, truth, "truth", TRUTH_FIELD).ink() < 40,
+                       "the field was not emptied after the wrong password %r" % wrong[:20])
+            self.check(self.crop(img, truth, "truth", TRUTH_TEXT).ink() == 0,
+                       "the truth shows after the wrong password %r" % wrong[:20])
+        clip = s.set_clipboard("Wem\nbix\r\n")
+        self.click(truth, "truth", TRUTH_FIELD)
+        self.s.key("ctrl+v")
+        time.sleep(0.2)
+        self.click(truth, "truth", TRUTH_TELL)
+        time.sleep(0.3)
+        clip.kill()
+        self.shot("truth-wrong")
+        img = s.capture()
+        self.check(self.crop(img, truth, "truth", TRUTH_TEXT).ink() == 0,
+                   "the truth shows after a pasted password with line breaks")
+        self.click(truth, "truth", TRUTH_FIELD)
+        self.s.key("ctrl+a", "BackSpace")
+        self.s.type("Wembix")
+        self.click(truth, "truth", TRUTH_TELL)
+        time.sleep(0.3)
+        img = self.shot("truth")
+        self.check(self.crop(img, truth, "truth", TRUTH_TEXT).ink() > 200,
+                   "no truth text after the password Wembix (%s)" % self.shots["truth"])
+        self.click(truth, "truth", TRUTH_CLOSE)
+        self.p.wait_gone("truth")
+
+        self.step("About: open it and close it with OK")
+        self.choose_menu(2, 2, 3)
+        about = self.p.wait_shown("about")
+        time.sleep(0.2)
+        img = self.shot("about")
+        self.check(self.crop(img, about, "about", ABOUT_COVER).colours() > 20,
+                   "the About window shows no cover picture")
+        self.click(about, "about", ABOUT_OK)
+        self.p.wait_gone("about")
+
+        self.step("File > Reset..., then close the main window while the dialog is open")
+        self.choose_menu(0, 0, 2)
+        scen = self.p.wait_shown("scenario")
+        img = self.shot("reset")
+        self.check(self.crop(img, scen, "scenario", SCEN_CANCEL).colours() > 2,
+                   "no Cancel in the scenario dialog after a scenario was applied")
+        main = self.main()
+        self.close_by_box(main)
+        time.sleep(1.0)
+        self.p.require_alive("the main window's close box was clicked")
+        if self.p.find("main") is None:
+            self.click(scen, "scenario", SCEN_OKAY)
+            self.p.wait_gone("scenario")
+            main = self.p.wait_shown("main")
+        else:
+            self.note("the main window's close box does nothing while the modal scenario dialog "
+                      "is open; the rebuilt main window is checked through the floating sample "
+                      "dialog below")
+            self.click(scen, "scenario", SCEN_OKAY)
+            self.p.wait_gone("scenario")
+        time.sleep(0.3)
+        img = self.shot("after-reset")
+        main = self.main()
+        self.check(self.crop(img, main, "main", DAY_COUNTER).differs(self.day0) == 0,
+                   "the day counter does not read 0 after Okay")
+        self.check(self.crop(img, main, "main", SURFACES[0]).count_not(WHITE) > 200,
+                   "the top pond is empty after Okay")
+
+        self.step("Ctrl+Q ends the program with status 0")
+        main = self.main()
+        s.click(*self.at(main, "main", (300, 480, 100, 20)))  # on the window's background
+        t0 = time.monotonic()
+        s.key("ctrl+q")
+        status = self.p.wait_exit(EXIT_TIMEOUT + 0.5)
+        took = time.monotonic() - t0
+        self.check(status is not None, "the program did not end within %.0f s of Ctrl+Q"
+                   % EXIT_TIMEOUT)
+        self.check(took <= EXIT_TIMEOUT, "the program took %.2f s to end after Ctrl+Q" % took)
+        self.check(status == 0, "the program ended with status %s after Ctrl+Q" % status)
+        self.check_stderr()
+
+    def last_window_run(self):
+        self.step("second run: the splash closes itself after 7 s")
+        self.start_program("last-window")
+        self.p.wait_shown("main", timeout=10)
+        self.p.wait_shown("splash")
+        t0 = time.monotonic()
+        self.p.menu_h = self.p.find("main").h - MAIN_H
+        wait_until(lambda: self.p.find("splash") is None, 10, "the splash to close by itself",
+                   poll=0.1)
+        took = time.monotonic() - t0
+        self.check(6.0 <= took <= 8.5, "the splash closed %.1f s after it appeared, not 7 s" % took)
+        scen = self.p.wait_shown("scenario")
+        wait_until(lambda: self.s.active_window() == int(scen.id), 2,
+                   "the scenario dialog to be in front after the splash closed")
+
+        self.step("the scenario dialog's close box changes nothing")
+        img = self.s.capture()
+        main = self.main()
+        label = self.crop(img, main, "main", SCENARIO_LABEL)
+        self.close_by_box(scen)
+        self.p.wait_gone("scenario")
+        time.sleep(0.2)
+        img = self.shot("no-scenario")
+        self.check(self.crop(img, main, "main", SCENARIO_LABEL).differs(label) == 0,
+                   "the scenario label changed after the dialog's close box")
+        self.check(self.crop(img, main, "main", SURFACES[0]).count_not(WHITE) == 0,
+                   "the top pond was filled after the dialog's close box")
+
+        self.step("close the main window while the floating sample dialog is open, then Sample")
+        self.choose_menu(2, 0, 3)
+        sample = self.p.wait_shown("sample")
+        self.close_by_box(main)
+        self.p.wait_gone("main")
+        self.p.require_alive("the main window was closed with the sample dialog open")
+        sample = self.p.wait_shown("sample")
+        result = self.crop(self.s.capture(), sample, "sample", SAMPLE_RESULT)
+        self.click(sample, "sample", SAMPLE_BUTTON)
+        self.wait_changed(sample, "sample", SAMPLE_RESULT, result, "a result without a main window")
+        self.shot("sample-no-main")
+        self.responsive(sample, "sample", SAMPLE_FIELD)
+        main = self.p.find("main")
+        if main:
+            self.check(self.crop(self.s.capture(), main, "main", SURFACES[0]).count_not(WHITE) == 0,
+                       "the rebuilt main window's top pond is not empty")
+
+        self.step("closing the last window ends the program with status 0")
+        t0 = time.monotonic()
+        self.close_by_box(sample)
+        last = "the sample dialog"
+        if main:
+            self.p.wait_gone("sample")
+            t0 = time.monotonic()
+            self.close_by_box(main)
+            last = "the rebuilt main window"
+        status = self.p.wait_exit(EXIT_TIMEOUT + 0.5)
+        took = time.monotonic() - t0
+        self.check(status is not None, "the program still runs %.0f s after its last window, %s, "
+                   "was closed (windows it still maps: %s)" % (EXIT_TIMEOUT, last, self.p.describe()))
+        self.check(took <= EXIT_TIMEOUT, "the program took %.2f s to end" % took)
+        self.check(status == 0, "the program ended with status %s" % status)
+        self.check_stderr()
+        self.shot("end")
+
+    # -- checks shared by the steps
+
+    def check_main_layout(self, img, main):
+        """The six empty surfaces and the four label fields are white boxes exactly where the
+        window puts them, on the window's non-white background."""
+        ox, oy = self.origin(main, "main")
+        for i, (x, y, w, h) in enumerate(SURFACES + POOL_FIELDS):
+            name = "surface %d" % i if i < 6 else "pool label field %d" % (i - 6)
+            inside = img.crop(ox + x, oy + y, w, h)
+            self.check(inside.count_not(WHITE) == 0,
+                       "%s is not a white %dx%d box at %d,%d (%s)"
+                       % (name, w, h, x, y, self.shots["startup"]))
+            for px, py in ((x - 1, y + h // 2), (x + w, y + h // 2), (x + w // 2, y - 1),
+                           (x + w // 2, y + h)):
+                self.check(img.pixel(ox + px, oy + py) != WHITE,
+                           "%s reaches past %dx%d at %d,%d (%s)"
+                           % (name, w, h, x, y, self.shots["startup"]))
+
+    def check_not_resizable(self, main):
+        hints = self.s.prop(main.id, "WM_NORMAL_HINTS")
+        size = "%d by %d" % (main.w, main.h)
+        self.check(("minimum size: " + size) in hints and ("maximum size: " + size) in hints,
+                   "the main window's size hints let it be resized: %s" % hints.strip())
+        # A student's attempt: the window manager's Alt + right-button drag on the window.
+        x, y = self.at(main, "main", (600, 450, 10, 10))
+        self.s.xdo("mousemove", x, y, "keydown", "alt", "mousedown", 3)
+        for k in range(1, 6):
+            self.s.move(x + 20 * k, y + 15 * k)
+            time.sleep(0.03)
+        self.s.xdo("mouseup", 3, "keyup", "alt")
+        # And a program's: a resize request through the window system.
+        self.s.xdo("windowsize", main.id, 800, 700)
+        time.sleep(0.4)
+        now = self.main()
+        self.check((now.w, now.h) == (main.w, main.h),
+                   "the main window was resized to %dx%d" % (now.w, now.h))
+
+    def bad_text_into(self, w, kind, field, sample):
+        """Types what a student might into a field: nothing, letters, a very long number and
+        pasted text with line breaks; after each (and a press of `sample`, where given) the
+        program must still run and answer."""
+        long_number = "9" * 200
+        inputs = [("empty", ""), ("letters", "abc"), ("long number", long_number),
+                  ("pasted lines", None)]
+        for label, text in inputs:
+            self.click(w, kind, field)
+            self.s.key("ctrl+a", "BackSpace")
+            clip = None
+            if text is None:
+                clip = self.s.set_clipboard("12\n34\r\nfrogs\n")
+                self.s.key("ctrl+v")
+            elif text:
+                self.s.type(text)
+            if sample:
+                t0 = time.monotonic()
+                self.click(w, kind, sample)
+            time.sleep(0.3)
+            if clip:
+                clip.kill()
+            self.p.require_alive("%r was typed into a field" % label)
+            self.shot("typed-%s-%d-%d-%s" % (kind, field[0], field[1], label.replace(" ", "-")))
+            if sample:
+                self.responsive(w, kind, field)
+                took = time.monotonic() - t0
+                self.check(took < 3, "sampling with %s took %.1f s" % (label, took))
+        self.responsive(w, kind, field)
+        if sample:
+            self.click(w, kind, field)
+            self.s.key("ctrl+a", "BackSpace")
+            self.s.type("20")
+
+    def drag_into_pool(self, main, pool):
+        """Presses on animals of the top pond until one shows its data card, drags it into the
+        pool and releases it there."""
+        s = self.s
+        self.dragged_critter = False
+        ox, oy = self.origin(main, "main")
+        img = s.capture()
+        pond = SURFACES[0]
+        before_pool = self.crop(img, main, "main", COUNT_LABELS[pool])
+        candidates = []
+        for yy in range(pond[1] + 6, pond[1] + pond[3] - 6, 3):
+            for xx in range(pond[0] + 6, pond[0] + pond[2] - 6, 3):
+                r, g, b = img.pixel(ox + xx, oy + yy)
+                if r + g + b < 3 * 200:
+                    candidates.append((xx, yy))
+        self.check(candidates, "no animal to be seen in the top pond")
+        tried = []
+        px, py = centre(SURFACES[pool])
+        for attempt in range(8):
+            pick = next((c for c in candidates
+                         if all(abs(c[0] - t[0]) + abs(c[1] - t[1]) > 25 for t in tried)), None)
+            if pick is None:
+                break
+            tried.append(pick)
+            x, y = ox + pick[0], oy + pick[1]
+            base = s.capture()
+            s.xdo("mousemove", x, y, "sleep", "0.05", "mousedown", 1)
+            time.sleep(0.2)
+            s.move(x + 3, y + 3)
+            time.sleep(0.2)
+            lifted = s.capture()
+            card = (x + 8, y, 85, 90)
+            shown = lifted.crop(*card).differs(base.crop(*card))
+            if shown > 300:
+                self.dragged_critter = True
+                for k in range(1, 13):
+                    s.move(x + (ox + px - x) * k / 12, y + (oy + py - y) * k / 12)
+                    time.sleep(0.04)
+                time.sleep(0.3)
+                img = self.shot("drag-card")
+                if self.args.docs:
+                    fx, fy, fw, fh = s.geometry(s.frame_of(main.id))
+                    img.crop(fx, fy, fw, fh).save_png(os.path.join(self.args.docs,
+                                                                   "drag-data-card.png"))
+                s.xdo("mouseup", 1)
+                break
+            # A worm, or water: let go where it was.
+            s.move(x, y)
+            time.sleep(0.05)
+            s.xdo("mouseup", 1)
+            time.sleep(0.2)
+        else:
+            pass
+        self.check(self.dragged_critter, "no animal of the top pond showed a data card when "
+                   "picked up (tried %s)" % tried)
+        time.sleep(0.3)
+        img = self.shot("dropped")
+        self.check(self.crop(img, main, "main", SURFACES[pool]).count_not(WHITE) > 20,
+                   "the pool shows no animal after the drop (%s)" % self.shots["dropped"])
+        self.check(self.crop(img, main, "main", COUNT_LABELS[pool]).differs(before_pool) > 0,
+                   "the pool's count did not change after the drop")
+
+    def check_stderr(self):
+        lines = [l for l in self.p.stderr_text().splitlines() if l.strip()]
+        bad = [l for l in lines if not any(l.startswith(h) for h in HARMLESS_STDERR)]
+        self.check(not bad, "the program printed on stderr (%s):\n    %s"
+                   % (self.p.stderr_path, "\n    ".join(bad[:20])))
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--binary", required=True, help="the tarnwick program to run")
+    ap.add_argument("--out", required=True, help="folder for screenshots and logs")
+    ap.add_argument("--docs", help="also write the README's screenshots into this folder")
+    args = ap.parse_args()
+    if not os.access(args.binary, os.X_OK):
+        print("e2e: no program at %s; build it first" % args.binary)
+        return 1
+    if args.docs:
+        os.makedirs(args.docs, exist_ok=True)
+    for f in os.listdir(args.out) if os.path.isdir(args.out) else []:
+        if f.endswith(".png"):
+            os.remove(os.path.join(args.out, f))  # no screenshot of an earlier run stays
+    lesson = Lesson(args)
+    t0 = time.monotonic()
+
+    def too_long(signum, frame):
+        raise Failure("the run took longer than %d s" % RUN_LIMIT)
+
+    signal.signal(signal.SIGALRM, too_long)
+    signal.alarm(RUN_LIMIT)
+    print("e2e: %s on a private X server; screenshots in %s" % (args.binary, args.out))
+    try:
+        lesson.run()
+    except Failure as e:
+        shot = " (screenshot: %s)" % lesson.shots["failure"] if "failure" in lesson.shots else ""
+        print("e2e FAILED at step %d, %s: %s%s" % (lesson.step_no, lesson.step_name, e, shot))
+        return 1
+    except Exception:
+        traceback.print_exc()
+        print("e2e FAILED at step %d, %s: the script itself broke" % (lesson.step_no,
+                                                                     lesson.step_name))
+        return 1
+    print("e2e passed: %d steps in %.0f s" % (lesson.step_no, time.monotonic() - t0))
+    for n in lesson.notes:
+        print("e2e note: " + n)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
