@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -208,6 +209,14 @@ bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar) {
     QWidget* w = withMenuBar ? window.topLevelWidget() : window.clientWidget();
     if (!w) return false;
     return w->grab().save(QString::fromStdString(path), "PNG");
+}
+
+std::string PictureAsPng(const Picture& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.impl().image.save(&buffer, "PNG")) return {};
+    return bytes.toStdString();
 }
 
 bool SavePicture(const Picture& picture, const std::string& path) {

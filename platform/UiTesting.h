@@ -66,6 +66,8 @@ namespace uitest {
 bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar = false);
 // Saves a picture as a PNG.
 bool SavePicture(const Picture& picture, const std::string& path);
+// The picture encoded as PNG bytes (empty when it cannot be encoded).
+std::string PictureAsPng(const Picture& picture);
 } // namespace uitest
 
 namespace uitest {

@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -28,13 +25,9 @@ std::string pngBytes(int width, int height) {
     auto picture = NewPicture(width, height);
     picture->Graphics().ForeColor = RGB(0, 128, 0);
     picture->Graphics().FillRect(0, 0, width, height);
-    const std::string path = testing::TempDir() + "resources_test_picture.png";
-    EXPECT_TRUE(uitest::SavePicture(*picture, path));
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::remove(path.c_str());
-    return bytes.str();
+    std::string bytes = uitest::PictureAsPng(*picture);
+    EXPECT_GT(bytes.size(), 40u);
+    return bytes;
 }
 
 } // namespace
