@@ -15,6 +15,7 @@
 #include "platform/Testing.h"
 #include "platform/Window.h"
 #include "tests/support/Replay.h"
+#include "tests/support/StartUpSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -23,18 +24,12 @@
 #include <string_view>
 #include <vector>
 
-// Tick 0 picks "Genetic"; the draw 0.9 gives the bottom pond the 30 worms (AlleleFreq 0.7,
-// 0.3). Message boxes are recorded, not shown.
+// Globals as start-up leaves them (see StartUpSettings), an App with the menu bar registered.
+// Message boxes are recorded, not shown.
 class AppTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Globals::CreateArrays();
-        {
-            FixedTicks ticks(0);
-            ScopedRandomSource rnd(std::make_shared<ReplayRandom>(std::vector<double>{0.9}));
-            Globals::StartUp();
-        }
-        CloseAllWindows(); // start-up's own windows, once it shows them
+        StartUpSettings();
         auto app = std::make_shared<class App>();
         app->MenuBar = Menu();
         RuntimeRegisterAppObject(app);

@@ -10,6 +10,7 @@
 #include "platform/Testing.h"
 #include "platform/Window.h"
 #include "tests/support/Replay.h"
+#include "tests/support/StartUpSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,7 @@
 // pond the 30 worms.
 class ModelTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        Globals::CreateArrays();
-        FixedTicks ticks(0);
-        ScopedRandomSource rnd(std::make_shared<ReplayRandom>(std::vector<double>{0.9}));
-        Globals::StartUp();
-        CloseAllWindows(); // the model needs none of start-up's windows
-    }
+    void SetUp() override { StartUpSettings(); }
     void TearDown() override { Globals::ReleaseArrays(); }
 };
 
