@@ -324,6 +324,20 @@ TEST_F(MainWindowTest, TheDayCounterReadsBackAsTheNextWholeNumber) {
     }
 }
 
+TEST_F(MainWindowTest, LoopsReadTheLastPondIndexAndGiveTheBackgroundOnePassEach) {
+    // On empty surfaces a day is the loop over the surfaces and the loop over the labels.
+    BackgroundTaskCounter all;
+    w->TimerMain_Action(*w->TimerMain());
+    EXPECT_EQ(all.calls(), 12u);
+
+    Globals::NumPopSurfaces = 3; // read, not fixed: four passes each
+    BackgroundTaskCounter fewer;
+    w->TimerMain_Action(*w->TimerMain());
+    w->UpdateSizes();
+    Globals::NumPopSurfaces = 5;
+    EXPECT_EQ(fewer.calls(), 12u);
+}
+
 TEST_F(MainWindowTest, UpdateSizesRewritesOnlyALabelWhoseValueDiffers) {
     struct Case {
         const char* shown;
