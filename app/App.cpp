@@ -159,18 +159,12 @@ std::shared_ptr<class App> App() { return std::dynamic_pointer_cast<class App>(G
 
 void initialize() {
     RuntimeRegisterFrameworkClasses();
-    for (auto name : {"App", "Menu", "WindowAbout", "WindowMain", "WindowMain.EditFieldPoolLabel",
-                      "WindowMain.popSurfaces", "WindowMain.TimerMain",
-                      "WindowMain.StaticTextPopSize", "WindowMain.PushButtonClear",
-                      "smartSurface"})
-        registerClass(name);
-    Globals::CreateArrays(); // MaxNumCritters, AlleleFreq, MaxNumWorms, one element each
-    for (auto name :
-         {"WindowSplash", "WindowSplash.Timer1", "WindowTheTruth", "WindowWhereTo",
-          "WindowWhereTo.RadioButtonDestination", "WindowSample", "WindowSelectScenario",
-          "clickSurface", "popSurface", "smartSprite", "clickSprite", "bounceSprite",
-          "critterSprite", "wormSprite", "popupSpriteCan", "spritePopUp", "spriteDataPopUp"})
-        registerClass(name);
+    for (const auto& entry : programClasses()) {
+        registerClass(entry.name);
+        // The arrays come right after smartSurface's turn: MaxNumCritters, AlleleFreq,
+        // MaxNumWorms, one element each.
+        if (entry.name == "smartSurface") Globals::CreateArrays();
+    }
 }
 
 void InitPluginEntrypoints() {
