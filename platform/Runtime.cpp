@@ -29,6 +29,7 @@ std::function<void()> loopStart;
 std::function<void()> loopEnd;
 int lastExitStatus = 0;
 bool loopRunning = false;
+uint64_t loopsRun = 0;
 
 QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -40,8 +41,8 @@ void realMsgBox(const std::string& text) {
     }
     QString shown = toQt(text);
     shown.replace(QChar('\r'), QChar('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok,
+                    QApplication::activeWindow());
     struct Open {
         Open() { ++openMessageBoxes; }
         ~Open() { --openMessageBoxes; }
@@ -83,6 +84,7 @@ void RuntimeInit(int& argc, char** argv, bool headless) {
 int RuntimeRun() {
     if (!qApp) return 1;
     if (loopStart) QTimer::singleShot(0, [] { RunHandler(loopStart); });
+    ++loopsRun;
     loopRunning = true;
     lastExitStatus = QApplication::exec();
     loopRunning = false;
@@ -95,6 +97,8 @@ void RuntimeQuit() {
 }
 
 bool RuntimeEventLoopRunning() { return loopRunning; }
+
+uint64_t RuntimeEventLoopNumber() { return loopsRun; }
 
 int RuntimeExit() {
     RuntimeReleaseAppObject();

@@ -20,8 +20,10 @@ int RuntimeRun();
 void RuntimeQuit();
 // Whether RuntimeRun's event loop is running.
 bool RuntimeEventLoopRunning();
-// Releases the application object and the GUI toolkit; call once, after the event loop has ended. Returns the exit
-// status of the last event loop (0 when none ran).
+// How many times RuntimeRun has started its loop: tells work posted in one run from the next.
+uint64_t RuntimeEventLoopNumber();
+// Releases the application object and the GUI toolkit; call once, after the event loop has ended.
+// Returns the exit status of the last event loop (0 when none ran).
 int RuntimeExit();
 
 // What the framework does with an exception that escaped an event or menu handler, or a

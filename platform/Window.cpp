@@ -312,9 +312,12 @@ void Window::close(bool raiseEvent) {
                                 return w->topLevelWidget() && w->topLevelWidget()->isVisible();
                             });
     };
+    // The check belongs to this run of the loop: a loop that ends first leaves it pending,
+    // and it must not end the next one.
     if (noneShown() && RuntimeEventLoopRunning())
-        QTimer::singleShot(0, [noneShown] {
-            if (noneShown()) RuntimeQuit();
+        QTimer::singleShot(0, [noneShown, loop = RuntimeEventLoopNumber()] {
+            if (RuntimeEventLoopRunning() && RuntimeEventLoopNumber() == loop && noneShown())
+                RuntimeQuit();
         });
 }
 

@@ -677,3 +677,23 @@ TEST_F(WindowConstruction, LoopEndsWhenNoShownWindowIsLeft) {
     EXPECT_TRUE(replacedAndStillRunning);
     EXPECT_FALSE(*quitByFallback) << "a hidden window kept the event loop running";
 }
+
+TEST_F(WindowConstruction, ALoopsLastWindowCheckDoesNotEndTheNextLoop) {
+    // The first run closes its last window and quits at once, so the check that closing
+    // posted is still waiting when the second run starts.
+    uitest::Post([] {
+        Fixture()->Show();
+        Fixture()->Close();
+        RuntimeQuit();
+    });
+    RuntimeRun();
+    bool secondRanItsWork = false;
+    uitest::Post(
+        [&] {
+            secondRanItsWork = true;
+            RuntimeQuit();
+        },
+        30);
+    RuntimeRun();
+    EXPECT_TRUE(secondRanItsWork);
+}
