@@ -1,20 +1,21 @@
 #include "platform/UiTesting.h"
 #include "platform/Control.h"
-#include "platform/Window.h"
 #include "platform/PictureImpl.h"
+#include "platform/Runtime.h"
+#include "platform/Window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QKeySequence>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -235,4 +236,18 @@ void PressKeys(Window& window, const char* keys) {
     const QKeyCombination combo = QKeySequence(QString::fromLatin1(keys))[0];
     QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
 }
+} // namespace uitest
+
+namespace uitest {
+LoopDeadline::LoopDeadline(int ms) : state_(std::make_shared<State>()) {
+    Post(
+        [state = state_] {
+            if (!state->armed || !RuntimeEventLoopRunning()) return;
+            state->fired = true;
+            RuntimeQuit();
+        },
+        ms);
+}
+
+LoopDeadline::~LoopDeadline() { state_->armed = false; }
 } // namespace uitest

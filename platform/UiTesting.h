@@ -3,6 +3,7 @@
 // through the window system (headless under the offscreen platform).
 
 #include <functional>
+#include <memory>
 
 class Picture;
 class RectControl;
@@ -76,4 +77,26 @@ namespace uitest {
 void Post(std::function<void()> work, int delayMs = 0);
 // Types a key combination such as "Ctrl+Q" into the window, as the keyboard would.
 void PressKeys(Window& window, const char* keys);
+} // namespace uitest
+
+namespace uitest {
+// Ends the event loop of the current RuntimeRun if it still runs after `ms`, so that a test
+// whose own way of ending the loop is broken fails instead of hanging. Disarmed when the
+// object goes, so it never touches a later run.
+class LoopDeadline {
+  public:
+    explicit LoopDeadline(int ms);
+    ~LoopDeadline();
+    LoopDeadline(const LoopDeadline&) = delete;
+    LoopDeadline& operator=(const LoopDeadline&) = delete;
+    // Whether the deadline, not the program, ended the loop.
+    bool fired() const { return state_->fired; }
+
+  private:
+    struct State {
+        bool armed = true;
+        bool fired = false;
+    };
+    std::shared_ptr<State> state_;
+};
 } // namespace uitest

@@ -60,8 +60,8 @@ void lesson(bool& finished) {
     // Run for some days, then pause: the counter stops.
     uitest::Click(*main->PushButtonRun());
     EXPECT_EQ(main->PushButtonRun()->Caption(), "Pause");
-    ASSERT_TRUE(uitest::WaitUntil([&] { return Val(main->StaticTextNumClicks()->Text()) >= 3; },
-                                  5000));
+    ASSERT_TRUE(
+        uitest::WaitUntil([&] { return Val(main->StaticTextNumClicks()->Text()) >= 3; }, 5000));
     uitest::Click(*main->PushButtonRun());
     EXPECT_EQ(main->PushButtonRun()->Caption(), "Run");
     const std::string day = main->StaticTextNumClicks()->Text();
@@ -104,8 +104,7 @@ void lesson(bool& finished) {
     sample->PopupMenuPond()->setListIndex(2);
     uitest::Click(*sample->PushButtonSample());
     const std::string result = sample->StaticTextResult()->Text();
-    EXPECT_EQ(result.rfind("In top pond versus bottom pond, the relative risk of five legs is ",
-                           0),
+    EXPECT_EQ(result.rfind("In top pond versus bottom pond, the relative risk of five legs is ", 0),
               0u)
         << result;
     sample->Close();
@@ -150,18 +149,10 @@ TEST(Lesson, AWholeLessonThroughTheRealWindows) {
             if (!finished) RuntimeQuit(); // a step failed: end the run at once
         },
         20);
-    auto fallback = std::make_shared<int>(1); // ends a lesson that went wrong
-    uitest::Post(
-        [fallback] {
-            if (*fallback != 1 || !RuntimeEventLoopRunning()) return;
-            *fallback = 2;
-            RuntimeQuit();
-        },
-        30000);
+    uitest::LoopDeadline deadline(30000); // ends a lesson that went wrong
     Main();
     EXPECT_TRUE(finished);
-    EXPECT_NE(*fallback, 2) << "Quit did not end the event loop";
-    *fallback = 0;
+    EXPECT_FALSE(deadline.fired()) << "Quit did not end the event loop";
     EXPECT_TRUE(OpenWindows().empty());
     finalize();
     EXPECT_TRUE(boxes.texts.empty());

@@ -650,8 +650,6 @@ TEST_F(WindowConstruction, BothSpellingsOfMultilineSetOneProperty) {
 TEST_F(WindowConstruction, LoopEndsWhenNoShownWindowIsLeft) {
     // A window that is only built, never shown, cannot keep the program alive; a handler that
     // closes a window and shows its successor at once does not end it.
-    auto quitByFallback = std::make_shared<bool>(false);
-    auto armed = std::make_shared<bool>(true);
     bool replacedAndStillRunning = false;
     uitest::Post([&] {
         Fixture()->Show();
@@ -665,17 +663,10 @@ TEST_F(WindowConstruction, LoopEndsWhenNoShownWindowIsLeft) {
         Dialog(); // built, never shown
         Fixture()->Close();
     });
-    uitest::Post(
-        [armed, quitByFallback] {
-            if (!*armed || !RuntimeEventLoopRunning()) return;
-            *quitByFallback = true;
-            RuntimeQuit();
-        },
-        5000);
+    uitest::LoopDeadline deadline(5000);
     RuntimeRun();
-    *armed = false;
     EXPECT_TRUE(replacedAndStillRunning);
-    EXPECT_FALSE(*quitByFallback) << "a hidden window kept the event loop running";
+    EXPECT_FALSE(deadline.fired()) << "a hidden window kept the event loop running";
 }
 
 TEST_F(WindowConstruction, ALoopsLastWindowCheckDoesNotEndTheNextLoop) {
