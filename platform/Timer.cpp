@@ -6,18 +6,35 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 int runningActions = 0; // timer Actions under way (nested through a modal loop)
 constexpr int retryMs = 10;
+using Clock = std::chrono::steady_clock;
 } // namespace
 
+// The toolkit's timer only wakes us; whether a firing is due is decided against our own
+// deadline. A coarse toolkit timer may wake a few per cent early, and even a precise one
+// rounds to whole milliseconds, so a wake-up before the deadline just waits for the rest.
 struct Timer::Impl {
     QTimer qtimer;
+    Clock::time_point due;
+
+    void wakeAt(Clock::time_point when) {
+        due = when;
+        wakeForDue();
+    }
+    void wakeForDue() {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now());
+        qtimer.start(int(std::max<std::chrono::milliseconds::rep>(left.count(), 0)));
+    }
 };
 
 Timer::Timer() : impl_(std::make_unique<Impl>()) {
-    QObject::connect(&impl_->qtimer, &QTimer::timeout, [this] { Fire(); });
+    impl_->qtimer.setSingleShot(true);
+    impl_->qtimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&impl_->qtimer, &QTimer::timeout, [this] { wake(); });
 }
 
 Timer::~Timer() = default;
@@ -34,10 +51,25 @@ void Timer::setPeriod(int ms) {
 
 void Timer::restart() {
     impl_->qtimer.stop();
-    if (mode_ == 1 || mode_ == 2) {
-        impl_->qtimer.setSingleShot(mode_ == 1);
-        impl_->qtimer.start(std::max(period_, 0));
+    if (mode_ == 1 || mode_ == 2)
+        impl_->wakeAt(Clock::now() + std::chrono::milliseconds(std::max(period_, 0)));
+}
+
+void Timer::wake() {
+    const auto now = Clock::now();
+    if (now < impl_->due) {
+        impl_->wakeForDue();
+        return;
     }
+    if (mode_ == 2) {
+        // Keep the beat from the start, so that days do not drift; after a stall (a long
+        // handler, a suspended machine) start a new beat instead of firing to catch up.
+        const auto period = std::chrono::milliseconds(std::max(period_, 1));
+        auto next = impl_->due + period;
+        if (next <= now) next = now + period;
+        impl_->wakeAt(next);
+    }
+    Fire();
 }
 
 void Timer::Fire() {
@@ -49,7 +81,7 @@ void Timer::Fire() {
     }
     if (runningActions > 0 || RuntimeMessageBoxOpen()) {
         // Skip rather than re-enter; a timer that fires once tries again shortly.
-        if (mode_ == 1) impl_->qtimer.start(retryMs);
+        if (mode_ == 1) impl_->wakeAt(Clock::now() + std::chrono::milliseconds(retryMs));
         return;
     }
     if (mode_ == 1) {

@@ -1,6 +1,8 @@
 #pragma once
 // Timers: Mode 0 off, 1 fires once (then Mode is 0), 2 fires every Period milliseconds.
-// Each firing raises the "Action" event. A timer skips its ticks while another timer's
+// Each firing raises the "Action" event. A timer never fires before its time: the first
+// firing comes Period milliseconds after the Mode or Period was set, the n-th of a repeating
+// timer no sooner than n periods after it (later only as the event loop allows). A timer skips its ticks while another timer's
 // Action is still running or a message box waits for its answer (the box's event loop
 // would otherwise run a handler again in the middle of the code that showed it), and a
 // timer whose window has been closed never fires again.
@@ -31,6 +33,7 @@ class Timer : public Control {
 
   private:
     void restart();
+    void wake(); // the toolkit's timer ran out: fire if the firing is due
     int mode_ = 0;
     int period_ = 1000;
     std::unique_ptr<Impl> impl_;
