@@ -91,8 +91,12 @@ void MenuBarView::addItems(QMenu* menu, const MenuItem& parent) {
             action = sub->menuAction();
         } else {
             action = menu->addAction(toQt(item->Text));
-            if (!item->KeyboardShortcut.empty())
+            if (!item->KeyboardShortcut.empty()) {
                 action->setShortcut(shortcutOf(item->KeyboardShortcut));
+                // The bar is the application's, not its window's: a shortcut acts from every
+                // window of the program, unless a modal dialog blocks the bar's window.
+                action->setShortcutContext(Qt::ApplicationShortcut);
+            }
             std::weak_ptr<MenuItem> weak = item;
             QObject::connect(action, &QAction::triggered, [weak] {
                 if (auto it = weak.lock()) ChooseMenuItem(*it);

@@ -97,6 +97,11 @@ bool IsBlocked(const Window& window) {
     return w && modal && modal != w;
 }
 
+bool IsActive(const Window& window) {
+    QWidget* w = window.topLevelWidget();
+    return w && w->isActiveWindow();
+}
+
 } // namespace uitest
 
 namespace uitest {

@@ -28,6 +28,8 @@ void PressReturn(Window& window);
 bool IsShown(const Window& window);
 // Whether input to the window is blocked by a modal window.
 bool IsBlocked(const Window& window);
+// Whether the window is the active window, the one that takes the keyboard.
+bool IsActive(const Window& window);
 } // namespace uitest
 
 #include <string>

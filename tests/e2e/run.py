@@ -510,9 +510,12 @@ class Lesson:
         self.check(self.crop(img, main, "main", SURFACES[0]).count_not(WHITE) > 200,
                    "the top pond is empty after Okay")
 
-        self.step("Ctrl+Q ends the program with status 0")
-        main = self.main()
-        s.click(*self.at(main, "main", (300, 480, 100, 20)))  # on the window's background
+        self.step("Ctrl+Q in the floating sample dialog ends the program with status 0")
+        self.choose_menu(2, 0, 3)
+        sample = self.p.wait_shown("sample")
+        self.click(sample, "sample", SAMPLE_FIELD)
+        wait_until(lambda: s.active_window() == int(sample.id), 2,
+                   "the sample dialog to take the keyboard")
         t0 = time.monotonic()
         s.key("ctrl+q")
         status = self.p.wait_exit(EXIT_TIMEOUT + 0.5)

@@ -29,7 +29,7 @@ std::shared_ptr<T> item(const std::string& name, const std::string& text,
 std::shared_ptr<MenuBar> buildBar() {
     auto bar = std::make_shared<MenuBar>();
     bar->Append(item("FileMenu", "File"));
-    bar->Child("FileMenu")->Append(item("FileOpen", "Open..."));
+    bar->Child("FileMenu")->Append(item("FileOpen", "Open...", "Cmd+O"));
     bar->Child("FileMenu")->Append(item<QuitMenuItem>("FileQuit", "Quit", "Cmd+Q", true));
     bar->Append(item("EditMenu", "Edit"));
     bar->Child("EditMenu")->Append(item("EditUndo", "Undo", "Cmd+Z"));
@@ -64,6 +64,17 @@ class WindowWithMenu : public Window {
         setWidth(200);
         setHeight(120);
         Resizeable = false;
+    }
+};
+
+// A window without a menu bar of its own: Frame 3 floats, Frame 1 is a modal dialog.
+template <int FrameCode> class WindowWithoutMenu : public Window {
+  public:
+    void Layout() override {
+        Title = "Frame " + std::to_string(FrameCode);
+        Frame = FrameCode;
+        setWidth(160);
+        setHeight(90);
     }
 };
 
@@ -148,4 +159,35 @@ TEST_F(Menus, QuitItemEndsTheEventLoop) {
     RuntimeRegisterAppObject(quitting);
     EXPECT_EQ(RuntimeRun(), 0);
     EXPECT_EQ(quitting->opens, 1);
+}
+
+TEST_F(Menus, ShortcutsActFromEveryWindowThatNoModalDialogBlocks) {
+    auto main = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
+    main->Show();
+    auto floating = ImplicitInstance<WindowWithoutMenu<3>>("WindowFloating.WindowFloating");
+    floating->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*floating); }));
+    EnableMenuItems();
+
+    uitest::PressKeys(*floating, "Ctrl+O");
+    EXPECT_EQ(app->chosen, (std::vector<std::string>{"FileOpen"})) << "from the floating window";
+    uitest::PressKeys(*main, "Ctrl+O");
+    EXPECT_EQ(app->chosen.size(), 2u) << "from the bar's own window";
+    uitest::PressKeys(*floating, "Ctrl+Z"); // disabled: nothing runs, nothing is chosen
+    EXPECT_EQ(app->chosen.size(), 2u);
+
+    // A modal dialog blocks the bar, from every window.
+    auto modal = ImplicitInstance<WindowWithoutMenu<1>>("WindowModal.WindowModal");
+    modal->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*modal); }));
+    for (Window* w : {static_cast<Window*>(modal.get()), static_cast<Window*>(floating.get()),
+                      static_cast<Window*>(main.get())})
+        uitest::PressKeys(*w, "Ctrl+O");
+    EXPECT_EQ(app->chosen.size(), 2u) << "a shortcut acted past a modal dialog";
+
+    modal->Close();
+    floating->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*floating); }));
+    uitest::PressKeys(*floating, "Ctrl+O");
+    EXPECT_EQ(app->chosen.size(), 3u) << "the bar is still blocked after the dialog closed";
 }
