@@ -3,15 +3,16 @@
 
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-            python3 xvfb xdotool x11-utils imagemagick openbox xclip
+            python3 xvfb xdotool x11-utils imagemagick openbox xclip desktop-file-utils
 BUILD      := build
 BUILD_SAN  := build-san
 BUILD_FUZZ := build-fuzz
 FUZZ_TIME  ?= 30
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-plain test-san test-fuzz test-e2e bench docs-screenshots clean
+.PHONY: all deps build run install test test-plain test-san test-fuzz test-e2e bench docs-screenshots clean
 
 all: build
 
@@ -35,6 +36,12 @@ build: deps $(BUILD)/build.ninja
 
 run: build
 	./$(BUILD)/app/tarnwick
+
+# Installs the program, its page, its desktop entry and its icon under $(PREFIX) (through
+# sudo when the prefix is not writable).
+install: build
+	$$( [ -w "$(PREFIX)" ] || [ ! -e "$(PREFIX)" -a -w "$$(dirname "$(PREFIX)")" ] || echo $(SUDO) ) \
+	  cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -67,8 +74,12 @@ test-fuzz: deps $(BUILD_FUZZ)/build.ninja
 
 # The real program on a private X server (Xvfb, with openbox for frames and close boxes),
 # driven by pointer and keys through a whole lesson; screenshots and logs in $(BUILD)/e2e/.
+# Then the program installed into a temporary prefix: its desktop entry validated, and the
+# installed binary started on the same X server.
 test-e2e: build
-	python3 tests/e2e/run.py --binary $(BUILD)/app/tarnwick --out $(BUILD)/e2e
+	@prefix=$$(mktemp -d) && trap 'rm -rf "$$prefix"' EXIT && \
+	  cmake --install $(BUILD) --prefix "$$prefix" >/dev/null && \
+	  python3 tests/e2e/run.py --binary $(BUILD)/app/tarnwick --out $(BUILD)/e2e --installed "$$prefix"
 
 # The end-to-end run comes last: it means something only once the unit tests pass, and its
 # timed checks (the splash's 7 s, the exit within 2 s) then run on a machine that no

@@ -3,8 +3,10 @@
 real pointer and key input, the way a student goes through a lesson.
 
     python3 tests/e2e/run.py --binary build/app/tarnwick --out build/e2e [--docs docs]
+                             [--installed PREFIX]
 
-Screenshots of every step land in --out; with --docs the README's pictures are written
+With --installed, a third run starts the program installed under PREFIX, away from the build,
+checks its desktop entry and that it finds the page it installed. Screenshots of every step land in --out; with --docs the README's pictures are written
 there as well. Exits 0 when every check passed; otherwise prints the step it reached, what it
 saw and the screenshot of the moment, and exits 1.
 """
@@ -12,9 +14,11 @@ saw and the screenshot of the moment, and exits 1.
 import argparse
 import os
 import signal
+import subprocess
 import sys
 import time
 import traceback
+import urllib.parse
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -50,6 +54,7 @@ SAMPLE_BUTTON, SAMPLE_RESULT = (187, 55, 69, 20), (39, 100, 217, 56)
 TRUTH_FIELD, TRUTH_TELL, TRUTH_TRY_AGAIN = (35, 45, 205, 22), (135, 105, 105, 20), (81, 66, 137, 20)
 TRUTH_TEXT, TRUTH_CLOSE = (12, 154, 274, 150), (204, 331, 69, 20)
 ABOUT_OK, ABOUT_COVER = (361, 491, 60, 20), (190, 21, 150, 201)
+ABOUT_GO_THERE = (295, 256, 58, 18)
 SPLASH_COVER = (133, 31, 150, 201)
 
 WHITE = (255, 255, 255)
@@ -73,14 +78,14 @@ def centre(rect):
 class Program:
     """One run of the binary in the session, with its windows seen from outside."""
 
-    def __init__(self, session, binary, tag):
+    def __init__(self, session, binary, tag, cwd=None):
         self.s = session
         self.tag = tag
         self.stderr_path = os.path.join(session.workdir, "%s-stderr.txt" % tag)
         self.stderr = open(self.stderr_path, "wb")
         self.started = time.monotonic()  # start-up, as the program's own timers count it
         self.proc = session.spawn("tarnwick", [binary], env=session.env, stdout=self.stderr,
-                                  stderr=self.stderr, cwd=os.path.dirname(binary))
+                                  stderr=self.stderr, cwd=cwd or os.path.dirname(binary))
         self.menu_h = None
 
     @property
@@ -284,8 +289,11 @@ class Lesson:
     def run(self):
         self.s = XSession(os.path.join(self.out, "x"))
         try:
+            self.fake_browser()
             self.lesson()
             self.last_window_run()
+            if self.args.installed:
+                self.installed_run()
         except Exception:
             try:
                 self.shot("failure")
@@ -295,8 +303,20 @@ class Lesson:
         finally:
             self.s.close()
 
-    def start_program(self, tag):
-        self.p = Program(self.s, os.path.abspath(self.args.binary), tag)
+    def start_program(self, tag, binary=None, cwd=None):
+        self.p = Program(self.s, os.path.abspath(binary or self.args.binary), tag, cwd)
+
+    def fake_browser(self):
+        """An xdg-open first on the programs' PATH that notes what it is asked to open, so that
+        "Go there" can be checked without a browser."""
+        bindir = os.path.abspath(os.path.join(self.s.workdir, "fakebin"))
+        os.makedirs(bindir, exist_ok=True)
+        self.opened_path = os.path.join(os.path.dirname(bindir), "opened.txt")
+        script = os.path.join(bindir, "xdg-open")
+        with open(script, "w") as f:
+            f.write("#!/bin/sh\nprintf '%%s\\n' \"$@\" >> '%s'\n" % self.opened_path)
+        os.chmod(script, 0o755)
+        self.s.env["PATH"] = bindir + os.pathsep + self.s.env.get("PATH", "")
 
     def lesson(self):
         s = self.s
@@ -482,6 +502,10 @@ class Lesson:
         self.click(about, "about", ABOUT_OK)
         self.p.wait_gone("about")
 
+        self.step("About again: Go there opens the page beside the program")
+        self.go_there(os.path.join(os.path.dirname(os.path.abspath(self.args.binary)),
+                                   "tarnwick.html"))
+
         self.step("File > Reset..., then close the main window while the dialog is open")
         self.choose_menu(0, 0, 2)
         scen = self.p.wait_shown("scenario")
@@ -514,17 +538,7 @@ class Lesson:
         self.choose_menu(2, 0, 3)
         sample = self.p.wait_shown("sample")
         self.click(sample, "sample", SAMPLE_FIELD)
-        wait_until(lambda: s.active_window() == int(sample.id), 2,
-                   "the sample dialog to take the keyboard")
-        t0 = time.monotonic()
-        s.key("ctrl+q")
-        status = self.p.wait_exit(EXIT_TIMEOUT + 0.5)
-        took = time.monotonic() - t0
-        self.check(status is not None, "the program did not end within %.0f s of Ctrl+Q"
-                   % EXIT_TIMEOUT)
-        self.check(took <= EXIT_TIMEOUT, "the program took %.2f s to end after Ctrl+Q" % took)
-        self.check(status == 0, "the program ended with status %s after Ctrl+Q" % status)
-        self.check_stderr()
+        self.quit_by_keys(sample)
 
     def last_window_run(self):
         self.step("second run: the splash closes itself after 7 s")
@@ -597,7 +611,77 @@ class Lesson:
         self.check_stderr()
         self.shot("end")
 
+    def installed_run(self):
+        prefix = os.path.abspath(self.args.installed)
+        self.step("installed program: its desktop entry, icon and page are in place")
+        entry = os.path.join(prefix, "share", "applications", "tarnwick.desktop")
+        page = os.path.join(prefix, "share", "tarnwick", "tarnwick.html")
+        icon = os.path.join(prefix, "share", "icons", "hicolor", "scalable", "apps", "tarnwick.svg")
+        for path in (entry, page, icon):
+            self.check(os.path.isfile(path), "the install has no %s" % path)
+        r = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
+        self.check(r.returncode == 0 and not r.stdout.strip(),
+                   "desktop-file-validate finds fault with %s: %s" % (entry, r.stdout + r.stderr))
+
+        self.step("installed program: started away from the build, its windows appear")
+        self.start_program("installed", os.path.join(prefix, "bin", "tarnwick"),
+                           cwd=self.s.workdir)
+        main = self.p.wait_shown("main", timeout=10)
+        self.p.wait_shown("scenario")
+        splash = self.p.wait_shown("splash")
+        self.p.menu_h = main.h - MAIN_H
+        self.shot("installed-startup")
+        self.click(splash, "splash", PROCEED)
+        self.p.wait_gone("splash")
+        scen = self.p.wait_shown("scenario")
+        self.click(scen, "scenario", SCEN_OKAY)
+        self.p.wait_gone("scenario")
+        time.sleep(0.3)
+        img = self.shot("installed-ponds")
+        self.check(self.crop(img, main, "main", SURFACES[0]).count_not(WHITE) > 200,
+                   "the installed program's top pond is empty after Okay")
+
+        self.step("installed program: Go there opens the installed page")
+        self.go_there(page)
+
+        self.step("installed program: Ctrl+Q ends it with status 0")
+        main = self.main()
+        self.s.click(*self.at(main, "main", (300, 480, 100, 20)))  # on the window's background
+        self.quit_by_keys(main)
+
     # -- checks shared by the steps
+
+    def go_there(self, page):
+        """Opens the About window, presses Go there and checks that the program asked for
+        the page, a file that is there."""
+        open(self.opened_path, "w").close()
+        self.choose_menu(2, 2, 3)
+        about = self.p.wait_shown("about")
+        self.click(about, "about", ABOUT_GO_THERE)
+        self.p.wait_gone("about")
+        wait_until(lambda: os.path.getsize(self.opened_path) > 0, STEP_TIMEOUT,
+                   "the program to ask for a page to be opened")
+        with open(self.opened_path) as f:
+            asked = f.read().split()
+        self.check(len(asked) == 1, "Go there asked to open %r" % asked)
+        path = urllib.parse.unquote(urllib.parse.urlparse(asked[0]).path)
+        self.check(os.path.realpath(path) == os.path.realpath(page),
+                   "Go there opened %s, not %s" % (asked[0], page))
+        self.check(os.path.isfile(path), "Go there opened %s, which is not there" % asked[0])
+
+    def quit_by_keys(self, w):
+        """Ctrl+Q in the window ends the program with status 0, and nothing was printed."""
+        wait_until(lambda: self.s.active_window() == int(w.id), 2,
+                   "the window to take the keyboard before Ctrl+Q")
+        t0 = time.monotonic()
+        self.s.key("ctrl+q")
+        status = self.p.wait_exit(EXIT_TIMEOUT + 0.5)
+        took = time.monotonic() - t0
+        self.check(status is not None, "the program did not end within %.0f s of Ctrl+Q"
+                   % EXIT_TIMEOUT)
+        self.check(took <= EXIT_TIMEOUT, "the program took %.2f s to end after Ctrl+Q" % took)
+        self.check(status == 0, "the program ended with status %s after Ctrl+Q" % status)
+        self.check_stderr()
 
     def check_main_layout(self, img, main):
         """The six empty surfaces and the four label fields are white boxes exactly where the
@@ -742,6 +826,7 @@ def main():
     ap.add_argument("--binary", required=True, help="the tarnwick program to run")
     ap.add_argument("--out", required=True, help="folder for screenshots and logs")
     ap.add_argument("--docs", help="also write the README's screenshots into this folder")
+    ap.add_argument("--installed", help="also run the program installed under this prefix")
     args = ap.parse_args()
     if not os.access(args.binary, os.X_OK):
         print("e2e: no program at %s; build it first" % args.binary)
