@@ -58,6 +58,14 @@ void realShowURL(const std::string& address) {
     QDesktopServices::openUrl(QUrl(toQt(address)));
 }
 
+// The offscreen platform of a headless run has no window system to raise a window or to
+// take its size hints, and says so at every call; nothing a headless run could act on.
+QtMessageHandler toolkitHandler = nullptr;
+void headlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+    toolkitHandler(type, context, text);
+}
+
 int32_t realTicks() {
     auto elapsed = std::chrono::steady_clock::now() - programStart;
     return static_cast<int32_t>(
@@ -68,7 +76,10 @@ int32_t realTicks() {
 
 void RuntimeInit(int& argc, char** argv, bool headless) {
     headlessMode = headless;
-    if (headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (headless) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!toolkitHandler) toolkitHandler = qInstallMessageHandler(headlessMessages);
+    }
     if (!qApp) {
         application = std::make_unique<QApplication>(argc, argv);
         // Released before the toolkit's own globals go, also when RuntimeExit is never

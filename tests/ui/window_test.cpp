@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -687,4 +690,54 @@ TEST_F(WindowConstruction, ALoopsLastWindowCheckDoesNotEndTheNextLoop) {
         30);
     RuntimeRun();
     EXPECT_TRUE(secondRanItsWork);
+}
+
+namespace {
+// Everything written to stderr while it lives.
+class StderrCapture {
+  public:
+    StderrCapture() : file_(std::tmpfile()), saved_(dup(STDERR_FILENO)) {
+        std::fflush(stderr);
+        dup2(fileno(file_), STDERR_FILENO);
+    }
+    ~StderrCapture() {
+        restore();
+        std::fclose(file_);
+    }
+    std::string text() {
+        restore();
+        std::string all;
+        std::rewind(file_);
+        for (int c; (c = std::fgetc(file_)) != EOF;) all += char(c);
+        return all;
+    }
+
+  private:
+    void restore() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+        saved_ = -1;
+    }
+    std::FILE* file_;
+    int saved_;
+};
+} // namespace
+
+// A headless run (the tests, the benchmarks) prints the program's own messages, but not the
+// offscreen platform's complaint at every window it is asked to raise.
+TEST_F(WindowConstruction, AHeadlessRunPrintsTheProgramsMessagesButNotThePlatformsNoise) {
+    auto w = Fixture();
+    auto dialog = ImplicitInstance<WindowDialog>("WindowDialog.WindowDialog");
+    StderrCapture capture;
+    w->Show();
+    dialog->Show();
+    uitest::ProcessEvents();
+    auto recording = seams::setMsgBoxHandler(nullptr); // the real box, which prints headless
+    MsgBox("Shown on stderr");
+    seams::setMsgBoxHandler(std::move(recording));
+    const std::string printed = capture.text();
+    EXPECT_EQ(printed.find("This plugin does not support"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("MsgBox: Shown on stderr"), std::string::npos) << printed;
 }
