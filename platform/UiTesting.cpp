@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,16 @@ uint32_t ShownPixel(const RectControl& control, int x, int y) {
     if (!w) return 0;
     QImage img = w->grab().toImage();
     return x >= 0 && y >= 0 && x < img.width() && y < img.height() ? img.pixel(x, y) : 0;
+}
+
+TextNeed ShownTextNeed(const RectControl& label) {
+    auto l = qobject_cast<QLabel*>(label.widget());
+    if (!l) return {};
+    l->ensurePolished();
+    // The label's own hints: the narrowest it can be without cutting a word (the whole
+    // line when it does not wrap), and its height when laid out at its present width.
+    return {l->minimumSizeHint().width(), l->heightForWidth(l->width()),
+            QFontMetrics(l->font()).lineSpacing()};
 }
 
 } // namespace uitest

@@ -61,6 +61,17 @@ bool ShowsPassword(const RectControl& control);
 bool IsAbove(const RectControl& a, const RectControl& b);
 // The colour (0xAARRGGBB) of the control's widget at (x, y) of its own area, as painted.
 uint32_t ShownPixel(const RectControl& control, int x, int y);
+
+// What a label's text needs as its own widget lays it out (its font, its wrapping, its
+// margins), in pixels: the width (of the whole text on one line, or, for a wrapping
+// label, of its widest word), the height at the label's own width, and the height of
+// one line of its font. All 0 for a control that is not a placed label.
+struct TextNeed {
+    int width = 0;
+    int height = 0;
+    int lineHeight = 0;
+};
+TextNeed ShownTextNeed(const RectControl& label);
 } // namespace uitest
 
 namespace uitest {

@@ -11,7 +11,6 @@
 #include "platform/Runtime.h"
 #include "pond_window/WindowMain.h"
 
-#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -146,11 +145,12 @@ void WindowSample::PushButtonSample_Action(Control&) {
     if (choice < 0 || choice > 2) return;
 
     const std::string CR = Chr(13);
-    // A number past the limit, or one that is no finite number at all, would run for
-    // minutes or past the frog counter: nothing is drawn and the student is asked again.
+    // Only a number past the limit is refused: it would run for minutes or past the frog
+    // counter, so nothing is drawn and the student is asked again. A number below 1,
+    // however far below, draws no frog as usual, so the message names no lower bound.
     const double asked = Val(EditFieldNumFrogs()->Text());
-    if (!std::isfinite(asked) || asked > MaxFrogs) {
-        StaticTextResult()->setText("Please enter a number of frogs from 1 to 1000000.");
+    if (!(asked <= MaxFrogs)) {
+        StaticTextResult()->setText("Please enter a number of frogs up to 1000000.");
         return;
     }
 
@@ -158,18 +158,16 @@ void WindowSample::PushButtonSample_Action(Control&) {
     if (choice == 0 || choice == 2) top = samplePond(*this, 0);
     if (choice == 1 || choice == 2) bottom = samplePond(*this, 1);
 
-    // A pond without frogs has nothing to draw; say so instead of a count.
-    std::string missing;
-    if (top.noFrogs) missing = "The top pond has no frogs to sample.";
-    if (bottom.noFrogs) {
-        if (!missing.empty()) missing += CR;
-        missing += "The bottom pond has no frogs to sample.";
-    }
-
+    // A pond without frogs has nothing to draw; say so instead of a count. Each wording
+    // leaves the result label a line free.
     const std::string typed = EditFieldNumFrogs()->Text();
     std::string result;
-    if (!missing.empty()) {
-        result = missing;
+    if (top.noFrogs && bottom.noFrogs) {
+        result = "Neither pond has frogs to sample.";
+    } else if (top.noFrogs) {
+        result = "The top pond has no frogs to sample.";
+    } else if (bottom.noFrogs) {
+        result = "The bottom pond has no frogs to sample.";
     } else if (choice == 0) {
         result =
             "In top pond " + Str(top.fiveLegs) + " of " + typed + " frogs" + CR + "has five legs.";
@@ -178,8 +176,8 @@ void WindowSample::PushButtonSample_Action(Control&) {
                  "has five legs.";
     } else if (bottom.fiveLegs == 0) {
         // The quotient has no value without a five-legged frog from the bottom pond.
-        result = "In top pond versus bottom pond, the relative risk of five legs cannot be "
-                 "computed: no frog drawn from the bottom pond has five legs.";
+        result = "The relative risk cannot be computed: no frog drawn from the bottom pond "
+                 "has five legs.";
     } else {
         const double rr = Round(static_cast<double>(top.fiveLegs) /
                                 static_cast<double>(bottom.fiveLegs) * 100.0) /

@@ -120,6 +120,7 @@ TEST_F(SampleTest, TypedNumberDecidesHowManyFrogsAndIsQuotedAsTyped) {
                                            {"0", 0},
                                            {"0.9", 0},
                                            {"-4", 0},
+                                           {"-1e400", 0},
                                            {"", 0},
                                            {"abc", 0}}) {
         for (int choice : {Top, Bottom}) {
@@ -198,9 +199,8 @@ TEST_F(SampleTest, BothPondsGiveTheRelativeRiskRoundedToTwoPlaces) {
 TEST_F(SampleTest, NoFiveLeggedFrogFromTheBottomPondIsSaidPlainly) {
     stock(Top, "Ff");
     stock(Bottom, "Ff");
-    const std::string text = "In top pond versus bottom pond, the relative risk of five legs "
-                             "cannot be computed: no frog drawn from the bottom pond has five "
-                             "legs.";
+    const std::string text =
+        "The relative risk cannot be computed: no frog drawn from the bottom pond has five legs.";
     struct Case {
         std::vector<double> r;
         std::string typed;
@@ -234,7 +234,7 @@ TEST_F(SampleTest, PondWithoutFrogsIsNotDrawnFromAndSaysSo) {
              {"F", "tw", Bottom, 0, bottomNone},
              {"tw", "FF", Both, 5, topNone},
              {"FF", "", Both, 5, bottomNone},
-             {"", "t", Both, 0, topNone + CR + bottomNone},
+             {"", "t", Both, 0, "Neither pond has frogs to sample."},
          }) {
         main->popSurfaces(Top)->clear();
         main->popSurfaces(Bottom)->clear();
@@ -250,11 +250,11 @@ TEST_F(SampleTest, PondWithoutFrogsIsNotDrawnFromAndSaysSo) {
     EXPECT_EQ(sample(Top, "0"), countText("top", 0, "0"));
 }
 
-TEST_F(SampleTest, NumberPastTheLimitOrNotFiniteDrawsNothingAndAsksAgain) {
+TEST_F(SampleTest, NumberPastTheLimitDrawsNothingAndAsksAgain) {
     stock(Top, "Ff");
     stock(Bottom, "Ff");
-    const std::string ask = "Please enter a number of frogs from 1 to 1000000.";
-    for (const char* typed : {"1000001", "1000000.5", "3e9", "1e400", "-1e400"}) {
+    const std::string ask = "Please enter a number of frogs up to 1000000.";
+    for (const char* typed : {"1000001", "1000000.5", "3e9", "1e400"}) {
         for (int choice : {Top, Bottom, Both}) {
             Replay draws;
             EXPECT_EQ(sample(choice, typed), ask) << typed;

@@ -464,6 +464,36 @@ TEST_F(WindowConstruction, ControlsShowTheirState) {
     EXPECT_EQ(uitest::ShownPixel(*box, 30, 30) & 0xFFFFFF, 0x0000FFu);
 }
 
+// A label's text is measured as the label lays it out: on one line unless it wraps, and
+// when it wraps, in whole lines at the label's present width, no wider than its widest word.
+TEST_F(WindowConstruction, TextNeedFollowsTheLabelsWrappingWidthAndFont) {
+    auto w = Fixture();
+    auto label = w->get<StaticText>("StaticTextLabel");
+    label->setText("one");
+    const uitest::TextNeed one = uitest::ShownTextNeed(*label);
+    ASSERT_GT(one.lineHeight, 0);
+    label->setText("one\rtwo");
+    EXPECT_EQ(uitest::ShownTextNeed(*label).height, one.height + one.lineHeight);
+
+    label->setText("one two three four five six seven eight nine ten");
+    const uitest::TextNeed line = uitest::ShownTextNeed(*label);
+    EXPECT_GT(line.width, label->Width());
+    EXPECT_EQ(line.height, one.height);
+
+    EXPECT_FALSE(SetProperties(*label, PropertyListBuilder().boolean("Multiline", true).bytes()));
+    const uitest::TextNeed wrapped = uitest::ShownTextNeed(*label);
+    EXPECT_LE(wrapped.width, label->Width());
+    EXPECT_GT(wrapped.height, one.height);
+    EXPECT_EQ((wrapped.height - one.height) % one.lineHeight, 0);
+    label->setWidth(2 * label->Width());
+    EXPECT_LT(uitest::ShownTextNeed(*label).height, wrapped.height);
+
+    EXPECT_FALSE(SetProperties(*label, PropertyListBuilder().integer("TextSize", 24).bytes()));
+    EXPECT_GT(uitest::ShownTextNeed(*label).lineHeight, one.lineHeight);
+    // Only labels are measured.
+    EXPECT_EQ(uitest::ShownTextNeed(*w->get<PushButton>("PushButtonGo")).lineHeight, 0);
+}
+
 namespace {
 // A window whose label lies inside a rectangle created after it.
 class WindowNested : public Window {
