@@ -47,8 +47,10 @@ bool ChooseMenuItem(const MenuItem& item) {
 
 namespace {
 std::vector<MenuBarView*>& liveViews() {
-    static std::vector<MenuBarView*> views;
-    return views;
+    // Never destroyed: a window held by a static may release its view after this file's
+    // statics are gone.
+    static auto* views = new std::vector<MenuBarView*>;
+    return *views;
 }
 
 QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }

@@ -1,6 +1,7 @@
 #include "platform/Runtime.h"
 #include "platform/Application.h"
 #include "platform/Numbers.h"
+#include "platform/Window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -113,6 +114,9 @@ uint64_t RuntimeEventLoopNumber() { return loopsRun; }
 
 int RuntimeExit() {
     RuntimeReleaseAppObject();
+    // Windows and controls may be held past this point (by statics, say): none may still
+    // own a widget when the toolkit goes.
+    ReleaseAllWindowWidgets();
     application.reset();
     return lastExitStatus;
 }

@@ -442,6 +442,22 @@ void CloseAllWindows(bool raiseCloseEvents) {
     }
 }
 
+void ReleaseAllWindowWidgets() {
+    CloseAllWindows(/*raiseCloseEvents=*/false);
+    if (!qApp) return;
+    // The toolkit deletes no widget when it goes, and deleting one afterwards crashes. A
+    // closed window keeps its hidden top-level widget (its released controls' widgets
+    // inside) until the window dies, and a dead window's waits for a deferred deletion that
+    // no event loop will run: delete them now; the QPointers to them then read null.
+    // Guarded, as a window's pop-ups (its menus, a popup menu's list) are top-level widgets
+    // too and go with it.
+    std::vector<QPointer<QWidget>> tops;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        tops.emplace_back(w);
+    for (auto& w : tops)
+        if (auto top = dynamic_cast<TopLevel*>(w.data())) delete top;
+}
+
 std::shared_ptr<Control> RuntimeWindowControlByName(const Window& window, std::string_view name) {
     return window.ControlByName(name);
 }

@@ -138,6 +138,10 @@ std::shared_ptr<Window> GetImplicitWindow(std::string_view fullClassName);
 std::vector<std::shared_ptr<Window>> OpenWindows();
 // Closes every open window; at shutdown without raising their Close events.
 void CloseAllWindows(bool raiseCloseEvents = false);
+// At shutdown, before the toolkit goes: closes every open window without its Close event and
+// frees the widgets of every window, closed ones still referenced included. The Window and
+// Control objects may outlive the toolkit; they touch no widget from then on.
+void ReleaseAllWindowWidgets();
 
 std::shared_ptr<Control> RuntimeWindowControlByName(const Window& window, std::string_view name);
 std::shared_ptr<Control> RuntimeWindowControlByNameIndex(const Window& window,
