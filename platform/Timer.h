@@ -2,10 +2,10 @@
 // Timers: Mode 0 off, 1 fires once (then Mode is 0), 2 fires every Period milliseconds.
 // Each firing raises the "Action" event. A timer never fires before its time: the first
 // firing comes Period milliseconds after the Mode or Period was set, the n-th of a repeating
-// timer no sooner than n periods after it (later only as the event loop allows). A timer skips its ticks while another timer's
-// Action is still running or a message box waits for its answer (the box's event loop
-// would otherwise run a handler again in the middle of the code that showed it), and a
-// timer whose window has been closed never fires again.
+// timer no sooner than n periods after it (later only as the event loop allows). A timer
+// skips its ticks while another timer's Action is still running or a message box waits for
+// its answer (the box's event loop would otherwise run a handler again in the middle of the
+// code that showed it), and a timer whose window has been closed never fires again.
 
 #include "platform/Control.h"
 

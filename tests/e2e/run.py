@@ -6,8 +6,8 @@ real pointer and key input, the way a student goes through a lesson.
                              [--installed PREFIX]
 
 With --installed, a third run starts the program installed under PREFIX, away from the build,
-checks its desktop entry and that it finds the page it installed. Screenshots of every step land in --out; with --docs the README's pictures are written
-there as well. Exits 0 when every check passed; otherwise prints the step it reached, what it
+checks its desktop entry and that it finds the page it installed. Screenshots of every step
+land in --out; with --docs the README's pictures are written there as well. Exits 0 when every check passed; otherwise prints the step it reached, what it
 saw and the screenshot of the moment, and exits 1.
 """
 
@@ -309,9 +309,10 @@ class Lesson:
     def fake_browser(self):
         """An xdg-open first on the programs' PATH that notes what it is asked to open, so that
         "Go there" can be checked without a browser."""
-        bindir = os.path.abspath(os.path.join(self.s.workdir, "fakebin"))
+        workdir = os.path.abspath(self.s.workdir)  # the programs run in other folders
+        bindir = os.path.join(workdir, "fakebin")
         os.makedirs(bindir, exist_ok=True)
-        self.opened_path = os.path.join(os.path.dirname(bindir), "opened.txt")
+        self.opened_path = os.path.join(workdir, "opened.txt")
         script = os.path.join(bindir, "xdg-open")
         with open(script, "w") as f:
             f.write("#!/bin/sh\nprintf '%%s\\n' \"$@\" >> '%s'\n" % self.opened_path)

@@ -45,7 +45,8 @@ bool eachFired(const std::vector<TimedTimer>& timers, size_t times) {
 // many periods at once make such a rounding all but certain to show.
 TEST(Timers, AOneShotTimerNeverFiresBeforeItsPeriod) {
     std::vector<TimedTimer> timers(24);
-    for (size_t i = 0; i < timers.size(); ++i) timers[i].start(1, 110 + 23 * int(i));
+    for (size_t i = 0; i < timers.size(); ++i)
+        timers[i].start(1, 110 + 23 * int(i));
     ASSERT_TRUE(uitest::WaitUntil([&] { return eachFired(timers, 1); }, 3000));
     uitest::ProcessEvents(50);
     for (auto& t : timers) {
@@ -60,7 +61,8 @@ TEST(Timers, AOneShotTimerNeverFiresBeforeItsPeriod) {
 // it started.
 TEST(Timers, ARepeatingTimerKeepsToItsBeatWithoutFiringEarly) {
     std::vector<TimedTimer> timers(6);
-    for (size_t i = 0; i < timers.size(); ++i) timers[i].start(2, 40 + 13 * int(i));
+    for (size_t i = 0; i < timers.size(); ++i)
+        timers[i].start(2, 40 + 13 * int(i));
     ASSERT_TRUE(uitest::WaitUntil([&] { return eachFired(timers, 10); }, 5000));
     for (auto& t : timers) {
         t.timer->setMode(0);

@@ -738,7 +738,8 @@ class StderrCapture {
         restore();
         std::string all;
         std::rewind(file_);
-        for (int c; (c = std::fgetc(file_)) != EOF;) all += char(c);
+        for (int c; (c = std::fgetc(file_)) != EOF;)
+            all += char(c);
         return all;
     }
 
