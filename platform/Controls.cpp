@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 #include "platform/PictureImpl.h"
+#include "platform/QtText.h"
 #include "platform/Window.h"
 
 #include <QComboBox>
@@ -11,22 +12,6 @@
 #include <QRadioButton>
 
 namespace {
-
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-std::string fromQt(const QString& s) { return s.toStdString(); }
-
-// The program's texts break lines with CR; Qt's with LF.
-QString linesToQt(const std::string& s) {
-    QString q = toQt(s);
-    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    q.replace(QChar('\r'), QChar('\n'));
-    return q;
-}
-std::string linesFromQt(const QString& s) {
-    QString q = s;
-    q.replace(QChar('\n'), QChar('\r'));
-    return fromQt(q);
-}
 
 void setColours(QWidget* w, QPalette::ColorRole role, Color c) {
     QPalette p = w->palette();
@@ -84,12 +69,16 @@ void StaticText::setTextAlign(int align) {
     syncWidget();
 }
 
-QWidget* StaticText::createWidget(QWidget* parent) { return new QLabel(parent); }
+QWidget* StaticText::createWidget(QWidget* parent) {
+    auto label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
 void StaticText::syncWidget() {
     auto label = widgetOf<QLabel>(*this);
     if (!label) return;
-    label->setText(linesToQt(text_));
+    label->setText(shownText(text_));
     Qt::Alignment h = align_ == 1 ? Qt::AlignHCenter : align_ == 2 ? Qt::AlignRight : Qt::AlignLeft;
     label->setAlignment(h | Qt::AlignTop);
     label->setWordWrap(Multiline);
@@ -130,7 +119,7 @@ QWidget* PushButton::createWidget(QWidget* parent) {
 void PushButton::syncWidget() {
     auto button = widgetOf<QPushButton>(*this);
     if (!button) return;
-    button->setText(toQt(caption_));
+    button->setText(captionText(caption_));
     button->setDefault(Default);
     style.applyTo(button);
 }
@@ -156,7 +145,7 @@ QWidget* EditField::createWidget(QWidget* parent) {
     if (Multiline) {
         auto edit = new QPlainTextEdit(parent);
         QObject::connect(edit, &QPlainTextEdit::textChanged,
-                         [this, edit] { text_ = linesFromQt(edit->toPlainText()); });
+                         [this, edit] { text_ = typedText(edit->toPlainText()); });
         return edit;
     }
     auto edit = new QLineEdit(parent);
@@ -179,7 +168,7 @@ void EditField::syncWidget() {
                                            : Qt::AlignLeft;
         line->setAlignment(a | Qt::AlignVCenter);
     } else if (auto edit = qobject_cast<QPlainTextEdit*>(w)) {
-        QString t = linesToQt(text_);
+        QString t = shownText(text_);
         if (edit->toPlainText() != t) edit->setPlainText(t);
         edit->setReadOnly(ReadOnly);
         edit->setFrameShape(Border ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -253,7 +242,7 @@ void PopupMenu::syncWidget() {
     if (combo->count() != ListCount()) {
         combo->clear();
         for (auto& r : rows_)
-            combo->addItem(toQt(r));
+            combo->addItem(shownText(r));
     }
     combo->setCurrentIndex(ListIndex());
     style.applyTo(combo);
@@ -297,7 +286,7 @@ QWidget* RadioButton::createWidget(QWidget* parent) {
 void RadioButton::syncWidget() {
     auto radio = widgetOf<QRadioButton>(*this);
     if (!radio) return;
-    radio->setText(toQt(caption_));
+    radio->setText(captionText(caption_));
     radio->setChecked(value_);
     style.applyTo(radio);
 }

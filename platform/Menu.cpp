@@ -1,6 +1,7 @@
 #include "platform/Menu.h"
 #include "platform/Application.h"
 #include "platform/MenuImpl.h"
+#include "platform/QtText.h"
 #include "platform/Runtime.h"
 
 #include <QAction>
@@ -53,8 +54,6 @@ std::vector<MenuBarView*>& liveViews() {
     return *views;
 }
 
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 QKeySequence shortcutOf(const std::string& text) {
     QString s = toQt(text);
     s.replace("Cmd", "Ctrl", Qt::CaseInsensitive);
@@ -70,7 +69,7 @@ MenuBarView::~MenuBarView() {
 QMenuBar* MenuBarView::build(QWidget* parent) {
     widget_ = new QMenuBar(parent);
     for (auto& menu : bar_->Children()) {
-        QMenu* qmenu = widget_->addMenu(toQt(menu->Text));
+        QMenu* qmenu = widget_->addMenu(captionText(menu->Text));
         std::weak_ptr<MenuItem> weak = menu;
         QObject::connect(qmenu, &QMenu::aboutToShow, [this] { EnableMenuItems(); });
         addItems(qmenu, *menu);
@@ -88,11 +87,11 @@ void MenuBarView::addItems(QMenu* menu, const MenuItem& parent) {
         }
         QAction* action = nullptr;
         if (!item->Children().empty()) {
-            QMenu* sub = menu->addMenu(toQt(item->Text));
+            QMenu* sub = menu->addMenu(captionText(item->Text));
             addItems(sub, *item);
             action = sub->menuAction();
         } else {
-            action = menu->addAction(toQt(item->Text));
+            action = menu->addAction(captionText(item->Text));
             if (!item->KeyboardShortcut.empty()) {
                 action->setShortcut(shortcutOf(item->KeyboardShortcut));
                 // The bar is the application's, not its window's: a shortcut acts from every

@@ -1,4 +1,5 @@
 #include "platform/PictureImpl.h"
+#include "platform/QtText.h"
 
 #include <QFont>
 #include <QPainter>
@@ -206,6 +207,6 @@ void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
         font.setPixelSize(std::max(TextSize, 1));
         p.setFont(font);
         p.setPen(toQColor(ForeColor));
-        p.drawText(QPoint(x, y), QString::fromUtf8(text.data(), qsizetype(text.size())));
+        p.drawText(QPoint(x, y), toQt(text));
     });
 }

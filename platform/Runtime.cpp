@@ -1,6 +1,8 @@
 #include "platform/Runtime.h"
 #include "platform/Application.h"
+#include "platform/MessageBoxImpl.h"
 #include "platform/Numbers.h"
+#include "platform/QtText.h"
 #include "platform/Window.h"
 
 #include <QApplication>
@@ -32,23 +34,18 @@ int lastExitStatus = 0;
 bool loopRunning = false;
 uint64_t loopsRun = 0;
 
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 void realMsgBox(const std::string& text) {
     if (headlessMode || !qApp) {
         // Nobody can answer a box without a screen: report it and go on.
         std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
         return;
     }
-    QString shown = toQt(text);
-    shown.replace(QChar('\r'), QChar('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shown, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    auto box = NewMessageBox(text, QApplication::activeWindow());
     struct Open {
         Open() { ++openMessageBoxes; }
         ~Open() { --openMessageBoxes; }
     } open;
-    box.exec();
+    box->exec();
 }
 
 void realShowURL(const std::string& address) {
@@ -74,6 +71,13 @@ int32_t realTicks() {
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> NewMessageBox(const std::string& text, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QApplication::applicationName(),
+                                             shownText(text), QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
 
 void RuntimeInit(int& argc, char** argv, bool headless) {
     headlessMode = headless;

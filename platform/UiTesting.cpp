@@ -1,5 +1,6 @@
 #include "platform/UiTesting.h"
 #include "platform/Control.h"
+#include "platform/MessageBoxImpl.h"
 #include "platform/PictureImpl.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -108,6 +110,30 @@ bool IsActive(const Window& window) {
 namespace uitest {
 
 namespace {
+// What the toolkit shows of a caption: "&&" as one ampersand, a lone '&' not at all (it
+// only underlines the next character).
+QString withoutMnemonics(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QChar('&') && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+// What a label shows: its text, or, where the label reads it as markup, the text that the
+// markup lays out (a picture as one object character).
+QString shownLabelText(const QLabel& label) {
+    const bool markup = label.textFormat() == Qt::RichText ||
+                        label.textFormat() == Qt::MarkdownText ||
+                        (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(label.text()));
+    if (!markup) return label.text();
+    if (label.textFormat() == Qt::MarkdownText)
+        return QTextDocumentFragment::fromMarkdown(label.text()).toPlainText();
+    return QTextDocumentFragment::fromHtml(label.text()).toPlainText();
+}
+} // namespace
+
+namespace {
 QMenuBar* barOf(const Window& window) {
     auto top = qobject_cast<QMainWindow*>(window.topLevelWidget());
     return top ? top->menuBar() : nullptr;
@@ -123,7 +149,7 @@ std::vector<std::string> MenuTitles(const Window& window) {
     std::vector<std::string> titles;
     if (QMenuBar* bar = barOf(window))
         for (QAction* a : bar->actions())
-            titles.push_back(a->text().toStdString());
+            titles.push_back(withoutMnemonics(a->text()).toStdString());
     return titles;
 }
 
@@ -131,7 +157,7 @@ std::vector<std::string> MenuItemTexts(const Window& window, int menu) {
     std::vector<std::string> texts;
     if (QMenu* m = menuOf(window, menu))
         for (QAction* a : m->actions())
-            texts.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+            texts.push_back(a->isSeparator() ? "-" : withoutMnemonics(a->text()).toStdString());
     return texts;
 }
 
@@ -177,9 +203,9 @@ std::string ShownText(const RectControl& control) {
     QWidget* w = control.widget();
     QString t;
     if (auto l = qobject_cast<QLabel*>(w))
-        t = l->text();
+        t = shownLabelText(*l);
     else if (auto b = qobject_cast<QAbstractButton*>(w))
-        t = b->text();
+        t = withoutMnemonics(b->text());
     else if (auto e = qobject_cast<QLineEdit*>(w))
         t = e->text();
     else if (auto p = qobject_cast<QPlainTextEdit*>(w))
@@ -187,6 +213,19 @@ std::string ShownText(const RectControl& control) {
     else if (auto c = qobject_cast<QComboBox*>(w))
         t = c->currentText();
     return t.toStdString();
+}
+
+std::string ShownTitle(const Window& window) {
+    QWidget* top = window.topLevelWidget();
+    if (!top) return {};
+    top->winId(); // the title the window system gets, placeholders resolved
+    return top->windowHandle() ? top->windowHandle()->title().toStdString() : std::string();
+}
+
+std::string ShownMessageBoxText(const std::string& text) {
+    auto box = NewMessageBox(text, nullptr);
+    auto label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    return label ? shownLabelText(*label).toStdString() : std::string();
 }
 
 bool ShowsPassword(const RectControl& control) {

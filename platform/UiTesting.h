@@ -39,6 +39,7 @@ namespace uitest {
 // The titles of the menus in the window's menu bar, in order (empty without one).
 std::vector<std::string> MenuTitles(const Window& window);
 // The item texts of one menu ("-" for a separator) and their enabled states, as shown.
+// Titles and texts are as the user reads them, mnemonic markers left out.
 std::vector<std::string> MenuItemTexts(const Window& window, int menu);
 std::vector<bool> MenuItemEnabled(const Window& window, int menu);
 // The shortcut of an item as the window system shows it ("Ctrl+Q"), or empty.
@@ -53,8 +54,13 @@ std::pair<int, int> ClientSize(const Window& window);
 } // namespace uitest
 
 namespace uitest {
-// The text a label, button, radio button, field or popup shows (line breaks as LF).
+// The text a label, button, radio button, field or popup shows (line breaks as LF): what
+// the user reads, after the toolkit has read markup or mnemonics in it, if it does.
 std::string ShownText(const RectControl& control);
+// The window's title as the window system shows it.
+std::string ShownTitle(const Window& window);
+// The text that the box MsgBox shows for `text` would show.
+std::string ShownMessageBoxText(const std::string& text);
 // Whether the field hides what is typed.
 bool ShowsPassword(const RectControl& control);
 // Whether a's widget is stacked above b's (both in one window).

@@ -4,6 +4,7 @@
 #include "platform/MenuImpl.h"
 #include "platform/PictureImpl.h"
 #include "platform/PropertyList.h"
+#include "platform/QtText.h"
 #include "platform/Runtime.h"
 #include "platform/Timer.h"
 
@@ -27,8 +28,6 @@ std::vector<std::shared_ptr<Window>>& openWindows() {
     static std::vector<std::shared_ptr<Window>> windows;
     return windows;
 }
-
-QString toQt(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 } // namespace
 
@@ -204,7 +203,7 @@ void Window::applyWindowSettings() {
     if (!top) return;
     // An empty title would make the window system name the window after the program;
     // a blank keeps an untitled window untitled.
-    top->setWindowTitle(Title.empty() ? QStringLiteral(" ") : toQt(Title));
+    top->setWindowTitle(Title.empty() ? QStringLiteral(" ") : titleText(Title));
     Qt::WindowFlags flags = Qt::Window;
     if (Frame == 3) flags = Qt::Tool;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;

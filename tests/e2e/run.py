@@ -75,6 +75,40 @@ def centre(rect):
     return x + w // 2, y + h // 2
 
 
+def resident_kb(pid):
+    """The process's resident memory in kB."""
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def read_text(image, stem):
+    """The text in a crop of the screen, read by OCR (tesseract) from the crop enlarged four
+    times; the crop and its reading are kept beside the screenshots."""
+    image.save_png(stem + ".png")
+    subprocess.run(["convert", stem + ".png", "-filter", "point", "-resize", "400%",
+                    stem + "-x4.png"], check=True)
+    out = subprocess.run(["tesseract", stem + "-x4.png", "stdout", "--psm", "6"],
+                         capture_output=True, text=True, check=True).stdout
+    with open(stem + ".txt", "w") as f:
+        f.write(out)
+    return " ".join(out.split())
+
+
+def same_characters(read, wanted):
+    """Whether an OCR reading shows the wanted text: compared without blanks and with the
+    characters that OCR cannot tell apart at a label's size taken as one."""
+    def norm(t):
+        t = "".join(t.split())
+        for a, b in (("\u201c", '"'), ("\u201d", '"'), ("''", '"'), ("|", "l"), ("I", "l"),
+                     ("O", "0"), ("o", "0")):
+            t = t.replace(a, b)
+        return t
+    return norm(read) == norm(wanted)
+
+
 class Program:
     """One run of the binary in the session, with its windows seen from outside."""
 
@@ -446,6 +480,8 @@ class Lesson:
         self.wait_changed(sample, "sample", SAMPLE_RESULT, empty_result, "a sampling result")
         self.shot("sample-both")
         self.bad_text_into(sample, "sample", SAMPLE_FIELD, sample=SAMPLE_BUTTON)
+        self.step("Sample: typed markup is quoted as it was typed")
+        self.markup_typed_into_sample(sample)
         self.step("close the sample dialog by its close box")
         self.close_by_box(sample)
         self.p.wait_gone("sample")
@@ -752,6 +788,36 @@ class Lesson:
             self.click(w, kind, field)
             self.s.key("ctrl+a", "BackSpace")
             self.s.type("20")
+
+    def markup_typed_into_sample(self, w):
+        """Markup typed as the number of frogs is quoted into the result as typed: not read as
+        a picture to load (/dev/zero would never end) or as a colour. The program answers at
+        once, its memory stays flat and the result label shows the characters typed."""
+        self.choose_row(w, "sample", SAMPLE_POPUP, 0)  # the top pond: the text quoted once
+        for label, typed in (("picture", '<img src="/dev/zero">'),
+                             ("colour", '<font color="red">12</font>')):
+            self.click(w, "sample", SAMPLE_FIELD)
+            self.s.key("ctrl+a", "BackSpace")
+            self.s.type(typed)
+            before_kb = resident_kb(self.p.pid)
+            t0 = time.monotonic()
+            self.click(w, "sample", SAMPLE_BUTTON)
+            time.sleep(0.5)
+            self.p.require_alive("%s was typed into the sample field" % typed)
+            self.responsive(w, "sample", SAMPLE_FIELD)
+            took = time.monotonic() - t0
+            self.check(took < 3, "sampling with %s typed took %.1f s" % (typed, took))
+            grew_kb = resident_kb(self.p.pid) - before_kb
+            self.check(grew_kb < 10 * 1024, "the program grew by %d kB after %s was sampled"
+                       % (grew_kb, typed))
+            img = self.shot("markup-%s" % label)
+            result = self.crop(img, w, "sample", SAMPLE_RESULT)
+            red = sum(1 for r, g, b in result.pixels() if r > 150 and g < 90 and b < 90)
+            self.check(red == 0, "the result label shows %d red pixels after %s" % (red, typed))
+            shown = read_text(result, os.path.join(self.out, "markup-%s-result" % label))
+            wanted = "In top pond 0 of %s frogs has five legs." % typed
+            self.check(same_characters(shown, wanted),
+                       "the result label reads %r, not %r" % (shown, wanted))
 
     def drag_into_pool(self, main, pool):
         """Presses on animals of the top pond until one shows its data card, drags it into the

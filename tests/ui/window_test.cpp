@@ -1,6 +1,7 @@
 // A window of the tests' own, built through the whole construction sequence: its own list,
 // one control of each kind, a control array created out of index order, and a timer.
 #include "platform/Controls.h"
+#include "platform/Menu.h"
 #include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "platform/SpriteSurface.h"
@@ -462,6 +463,91 @@ TEST_F(WindowConstruction, ControlsShowTheirState) {
     box->FillColor = RGB(0, 0, 255);
     EXPECT_EQ(uitest::ShownPixel(*box, 0, 0) & 0xFFFFFF, 0x000000u);
     EXPECT_EQ(uitest::ShownPixel(*box, 30, 30) & 0xFFFFFF, 0x0000FFu);
+}
+
+namespace {
+// A window whose title, menu, menu item and controls all carry one text.
+class WindowShowingText : public Window {
+  public:
+    static std::string& text() {
+        static std::string t;
+        return t;
+    }
+    void Layout() override {
+        ApplyPropertyList(*this, kWindowList);
+        Title = text();
+        MenuBar = std::make_shared<::MenuBar>();
+        auto menu = std::make_shared<MenuItem>();
+        menu->Text = text();
+        auto item = std::make_shared<MenuItem>();
+        item->Text = text();
+        menu->Append(item);
+        MenuBar->Append(menu);
+    }
+    void CreateControls() override {
+        const std::string rect = controlList("Any", NoIndex, 10, 10, 200, 60);
+        add<StaticText>("Label", rect + PropertyListBuilder().text("Text", text()).bytes());
+        add<StaticText>(
+            "Wrapping",
+            rect + PropertyListBuilder().text("Text", text()).boolean("Multiline", true).bytes());
+        add<PushButton>("Button", rect + PropertyListBuilder().text("Caption", text()).bytes());
+        add<RadioButton>("Radio", rect + PropertyListBuilder().text("Caption", text()).bytes());
+        add<EditField>(
+            "Lines",
+            rect + PropertyListBuilder().boolean("Multiline", true).text("Text", text()).bytes());
+        add<EditField>("Line", rect + PropertyListBuilder().text("Text", text()).bytes());
+        add<PopupMenu>(
+            "Popup",
+            rect +
+                PropertyListBuilder().text("InitialValue", text()).integer("ListIndex", 0).bytes());
+    }
+    template <class C> void add(const std::string& name, const std::string& list) {
+        auto c = New<C>();
+        ApplyPropertyList(*c, list);
+        AddControl(name, c);
+    }
+    std::string shown(const std::string& name) {
+        return uitest::ShownText(*std::dynamic_pointer_cast<RectControl>(ControlByName(name)));
+    }
+};
+} // namespace
+
+// Whatever a text holds, the platform shows it as it stands: markup, entities, ampersands
+// and title placeholders are characters like any other (a picture named in markup would be
+// read from disk; /dev/zero never ends). The program's line break, CR or CR LF, is one line
+// break wherever a text can have several lines.
+TEST_F(WindowConstruction, EveryKindOfControlAndAMessageBoxShowTheirTextLiterally) {
+    struct Case {
+        std::string text;
+        std::string lines; // as shown where a text has several lines
+    };
+    const std::vector<Case> cases = {
+        {"<b>x</b>", "<b>x</b>"},
+        {"<img src=\"/dev/zero\">", "<img src=\"/dev/zero\">"},
+        {"&amp;", "&amp;"},
+        {"A&B", "A&B"},
+        {"<font color=\"red\">[*] Ctrl&&Q</font>", "<font color=\"red\">[*] Ctrl&&Q</font>"},
+        {"one\r\ntwo\rthree", "one\ntwo\nthree"},
+        {"<h1>big</h1>\r\nfrogs", "<h1>big</h1>\nfrogs"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        WindowShowingText::text() = c.text;
+        auto w = ImplicitInstance<WindowShowingText>("WindowShowingText.WindowShowingText");
+        w->Show();
+        for (const char* name : {"Label", "Wrapping", "Button", "Radio", "Lines"})
+            EXPECT_EQ(w->shown(name), c.lines) << name;
+        EXPECT_EQ(uitest::ShownTitle(*w), c.lines);
+        EXPECT_EQ(uitest::MenuTitles(*w), std::vector<std::string>{c.lines});
+        EXPECT_EQ(uitest::MenuItemTexts(*w, 0), std::vector<std::string>{c.lines});
+        EXPECT_EQ(uitest::ShownMessageBoxText(c.text), c.lines);
+        // One-line controls: a field as typed, a popup's rows split at the line breaks.
+        EXPECT_EQ(w->shown("Line"), c.text);
+        if (c.text.find('\r') == std::string::npos) {
+            EXPECT_EQ(w->shown("Popup"), c.text);
+        }
+        w->Close();
+    }
 }
 
 // A label's text is measured as the label lays it out: on one line unless it wraps, and
