@@ -103,5 +103,6 @@ bool RectControl::SetProperty(std::string_view name, const PropertyValue& value)
         return SetThrough<bool>(value, [this](bool v) { setVisible(v); });
     if (SameName(name, "Enabled"))
         return SetThrough<bool>(value, [this](bool v) { setEnabled(v); });
+    if (SameName(name, "TabIndex")) return AssignProperty(TabIndex, value);
     return Control::SetProperty(name, value);
 }

@@ -60,6 +60,9 @@ class RectControl : public Control {
     int Height() const { return height_; }
     bool Visible() const { return visible_; }
     bool Enabled() const { return enabled_; }
+    // The control's place in the window's keyboard order (Tab): by TabIndex, controls of one
+    // TabIndex in the order they were added.
+    int32_t TabIndex = 0;
     void setLeft(int v);
     void setTop(int v);
     void setWidth(int v);

@@ -2,7 +2,7 @@
 // The standard controls. Each is a RectControl whose widget shows its state; the state is
 // kept in the control itself, so it can be set before the control is placed in a window.
 // The framework properties that the program never reads back (focus rings, help tags,
-// data binding, tab order, locks, ...) are accepted by the property lists and ignored.
+// data binding, locks, ...) are accepted by the property lists and ignored.
 
 #include "platform/Control.h"
 #include "platform/Picture.h"

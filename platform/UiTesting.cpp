@@ -105,6 +105,16 @@ bool IsActive(const Window& window) {
     return w && w->isActiveWindow();
 }
 
+std::string FocusedName(const Window& window) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window.topLevelWidget()) return {};
+    if (focus == window.clientWidget()) return "(window)";
+    for (auto& c : window.Controls())
+        if (auto rc = dynamic_cast<RectControl*>(c.get()); rc && rc->widget() == focus)
+            return rc->Name;
+    return {};
+}
+
 } // namespace uitest
 
 namespace uitest {
@@ -290,6 +300,18 @@ void PressKeys(Window& window, const char* keys) {
     if (!target) return;
     const QKeyCombination combo = QKeySequence(QString::fromLatin1(keys))[0];
     QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
+}
+
+void TypeOnKeyboard(Window& window, const char* text) {
+    QWidget* top = window.topLevelWidget();
+    QWindow* handle = top ? top->windowHandle() : nullptr;
+    if (!handle) return;
+    // Keys through the window system come as the window system's own events, queued: each
+    // is handled before the next, as a typist's are.
+    for (const char* c = text; *c; ++c) {
+        *c == '\r' ? QTest::keyClick(handle, Qt::Key_Return) : QTest::keyClick(handle, *c);
+        QApplication::processEvents();
+    }
 }
 } // namespace uitest
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class Picture;
 class RectControl;
@@ -30,6 +31,9 @@ bool IsShown(const Window& window);
 bool IsBlocked(const Window& window);
 // Whether the window is the active window, the one that takes the keyboard.
 bool IsActive(const Window& window);
+// Where in the window the keyboard focus is: the name of the control that has it,
+// "(window)" for the window itself, or empty when it is not in the window.
+std::string FocusedName(const Window& window);
 } // namespace uitest
 
 #include <string>
@@ -96,6 +100,9 @@ namespace uitest {
 void Post(std::function<void()> work, int delayMs = 0);
 // Types a key combination such as "Ctrl+Q" into the window, as the keyboard would.
 void PressKeys(Window& window, const char* keys);
+// Types text on the keyboard into the window, wherever in it the focus is (nowhere: the
+// keys are lost); a CR presses Return.
+void TypeOnKeyboard(Window& window, const char* text);
 } // namespace uitest
 
 namespace uitest {

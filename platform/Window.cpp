@@ -11,16 +11,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -181,6 +184,14 @@ void Window::Constructor() {
         auto rc = std::dynamic_pointer_cast<RectControl>(c);
         if (rc && rc->widget()) rc->widget()->raise();
     }
+    // The keyboard's order through the controls that take the focus.
+    QWidget* previous = nullptr;
+    for (RectControl* c : tabOrder()) {
+        QWidget* w = c->widget();
+        if (!w || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
     applyWindowSettings();
     // Placed now, so that a window closed before it was ever shown still reports where it
     // would have been.
@@ -268,9 +279,45 @@ void Window::Show() {
     if (first && impl_->positionSet) moveClientTo(impl_->left, impl_->top_);
     impl_->top->raise();
     impl_->top->activateWindow();
+    // A document window's program decides where its keyboard goes.
+    if (first && !focusSet_ && Frame != 0) focusFirstTextField();
+}
+
+std::vector<RectControl*> Window::tabOrder() const {
+    // A control inside another counts its TabIndex from 0 among that one's children, which
+    // come right after it.
+    using Place = std::tuple<int32_t, bool, int32_t>;
+    std::vector<std::pair<Place, RectControl*>> order;
+    for (auto& c : controls_) {
+        auto rc = dynamic_cast<RectControl*>(c.get());
+        if (!rc) continue;
+        auto parent = std::dynamic_pointer_cast<RectControl>(ControlByName(rc->InitialParent));
+        order.emplace_back(parent ? Place{parent->TabIndex, true, rc->TabIndex}
+                                  : Place{rc->TabIndex, false, 0},
+                           rc);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<RectControl*> controls;
+    for (auto& entry : order)
+        controls.push_back(entry.second);
+    return controls;
+}
+
+void Window::focusFirstTextField() {
+    for (RectControl* c : tabOrder()) {
+        auto field = dynamic_cast<EditField*>(c);
+        QWidget* w = c->widget();
+        if (!field || !w || field->ReadOnly || !c->Visible() || !c->Enabled()) continue;
+        w->setFocus(Qt::TabFocusReason);
+        if (auto line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+        if (auto lines = qobject_cast<QPlainTextEdit*>(w)) lines->selectAll();
+        return;
+    }
 }
 
 void Window::SetFocus() {
+    focusSet_ = true;
     if (!impl_->top) return;
     // A window that a modal dialog blocks keeps its place behind the dialog: raising it
     // would hide the one window that can be answered.

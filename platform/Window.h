@@ -55,6 +55,10 @@ class Window : public Object {
     // controls released. Closing twice does nothing. When no shown window is left open while
     // the event loop runs, the loop ends.
     void Close();
+    // Gives the window the keyboard focus (its own, not a control's). A dialog or floating
+    // window whose program has not called it gets, when first shown, the focus in its first
+    // text field in tab order that takes typing, the field's text selected, so that typing
+    // replaces it.
     void SetFocus();
     bool IsOpen() const { return open_; }
 
@@ -117,6 +121,8 @@ class Window : public Object {
     void setClientPosition(int x, int y);
     void close(bool raiseEvent);
     void placeOnScreen();
+    std::vector<RectControl*> tabOrder() const;
+    void focusFirstTextField();
     QPoint clientPosition() const;
 
     std::string fullClassName_;
@@ -129,6 +135,7 @@ class Window : public Object {
     bool ready_ = false; // construction finished: controls are widgets
     bool placed_ = false;
     bool shownOnce_ = false;
+    bool focusSet_ = false; // the program has set the focus itself
     std::unique_ptr<Impl> impl_;
 };
 

@@ -598,3 +598,14 @@ TEST_F(MainWindowTest, FilledWindowShowsItsCounts) {
         EXPECT_TRUE(uitest::SaveGrab(*w, std::string(dir) + "/main_window_frame.png", true));
     }
 }
+
+// The main window takes the keyboard itself whenever it comes to the front: keys typed at it
+// go into no pool's label field until one is clicked.
+TEST_F(MainWindowTest, KeysTypedAtTheOpenedMainWindowGoIntoNoLabelField) {
+    show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+    uitest::TypeOnKeyboard(*w, "7");
+    EXPECT_EQ(uitest::FocusedName(*w), "(window)");
+    for (int32_t i = 0; i < 4; ++i)
+        EXPECT_EQ(w->EditFieldPoolLabel(i)->Text(), "") << i;
+}

@@ -399,3 +399,17 @@ TEST_F(SampleTest, ClosingEnablesSampleAndBringsTheMenusUpToDate) {
     again->Close();
     EXPECT_EQ(Globals::SampleOldLeft, 77);
 }
+
+// The dialog opens with the keyboard in the number field and its "20" selected: a number
+// typed at once replaces it, and Return samples that many.
+TEST_F(SampleTest, TypingAsTheDialogOpensReplacesTheNumberOfFrogs) {
+    stock(Top, "FFF");
+    auto d = WindowSample();
+    d->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*d); }));
+    uitest::TypeOnKeyboard(*d, "7");
+    EXPECT_EQ(d->EditFieldNumFrogs()->Text(), "7");
+    Replay draws(std::vector<double>(7, 0.0));
+    uitest::TypeOnKeyboard(*d, "\r");
+    EXPECT_EQ(d->StaticTextResult()->Text(), countText("top", 7, "7"));
+}

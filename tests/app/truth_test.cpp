@@ -144,3 +144,14 @@ TEST_F(TruthTest, TheRevealedTextLiesInsideItsFrame) {
     auto d = shown();
     EXPECT_TRUE(uitest::IsAbove(*d->StaticTextTheTruth(), *d->Rectangle1()));
 }
+
+// The dialog opens with the keyboard in the password field: what is typed at once goes
+// there, and Return then tells the truth.
+TEST_F(TruthTest, TypingAsTheDialogOpensGoesIntoThePasswordField) {
+    auto d = shown();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*d); }));
+    uitest::TypeOnKeyboard(*d, "Wembix\r");
+    EXPECT_EQ(d->EditFieldPassword()->Text(), "Wembix");
+    EXPECT_FALSE(d->StaticTextTryAgain()->Visible());
+    EXPECT_EQ(d->StaticTextTheTruth()->Text(), genetic + "Bottom Pond.");
+}

@@ -550,6 +550,88 @@ TEST_F(WindowConstruction, EveryKindOfControlAndAMessageBoxShowTheirTextLiterall
     }
 }
 
+namespace {
+// Two fields and a button built out of their tab order: field "Second" is built first.
+class WindowTabbed : public Window {
+  public:
+    static bool& setsFocus() {
+        static bool v = false;
+        return v;
+    }
+    static int& frame() {
+        static int v = 3;
+        return v;
+    }
+    void Layout() override {
+        ApplyPropertyList(*this, kWindowList);
+        Frame = frame();
+    }
+    void CreateControls() override {
+        add<EditField>("Second", 2, 40);
+        add<PushButton>("Button", 3, 70);
+        add<EditField>("First", 1, 10);
+        add<StaticText>("Label", 0, 100);
+        // Inside the box, TabIndex counts again from 0: after the box, not first.
+        add<Rectangle>("Box", 5, 130);
+        add<EditField>("Inner", 0, 135, "Box");
+    }
+    void Event_Open() override {
+        if (setsFocus()) SetFocus();
+    }
+    template <class C>
+    void add(const std::string& name, int32_t tabIndex, int top, const std::string& parent = "") {
+        auto c = New<C>();
+        ApplyPropertyList(*c, controlList(name, NoIndex, 10, top, 100, 22) +
+                                  PropertyListBuilder()
+                                      .integer("TabIndex", tabIndex)
+                                      .text("Text", "was " + name)
+                                      .text("Caption", name)
+                                      .text("InitialParent", parent)
+                                      .bytes());
+        AddControl(name, c);
+    }
+};
+std::shared_ptr<WindowTabbed> Tabbed() {
+    return ImplicitInstance<WindowTabbed>("WindowTabbed.WindowTabbed");
+}
+} // namespace
+
+// A dialog or floating window opens with the keyboard in its first text field in tab
+// order, its text selected so that typing replaces it; Tab then goes through the fields and
+// buttons in tab order. A window that sets the focus itself keeps it.
+TEST_F(WindowConstruction, ADialogOpensWithTheKeyboardInItsFirstTextField) {
+    auto open = [](int frame, bool setsFocus) {
+        WindowTabbed::frame() = frame;
+        WindowTabbed::setsFocus() = setsFocus;
+        auto w = Tabbed();
+        w->Show();
+        EXPECT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+        uitest::TypeOnKeyboard(*w, "typed");
+        return w;
+    };
+    auto text = [](Window& w, const char* name) {
+        return std::dynamic_pointer_cast<EditField>(w.ControlByName(name))->Text();
+    };
+    for (int frame : {2, 3}) {
+        SCOPED_TRACE(frame);
+        auto w = open(frame, false);
+        EXPECT_EQ(text(*w, "First"), "typed");
+        EXPECT_EQ(text(*w, "Second"), "was Second");
+        uitest::PressKeys(*w, "Tab");
+        EXPECT_EQ(uitest::FocusedName(*w), "Second");
+        uitest::PressKeys(*w, "Tab");
+        EXPECT_EQ(uitest::FocusedName(*w), "Button");
+        uitest::PressKeys(*w, "Tab");
+        EXPECT_EQ(uitest::FocusedName(*w), "Inner");
+        w->Close();
+
+        w = open(frame, true);
+        EXPECT_EQ(text(*w, "First"), "was First");
+        EXPECT_EQ(uitest::FocusedName(*w), "(window)");
+        w->Close();
+    }
+}
+
 // A label's text is measured as the label lays it out: on one line unless it wraps, and
 // when it wraps, in whole lines at the label's present width, no wider than its widest word.
 TEST_F(WindowConstruction, TextNeedFollowsTheLabelsWrappingWidthAndFont) {
