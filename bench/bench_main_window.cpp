@@ -2,8 +2,8 @@
 // scenario, a few animals in each pool) with the six surfaces painted, and the filling of
 // one pond with 85 critters and 30 worms.
 
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 #include "pond_window/WindowMain.h"
 #include "tests/support/PondStock.h"
 

@@ -1,8 +1,8 @@
 // Full frames of a stocked top pond: every animal moves, contacts are found and answered
 // (births, exposure), and the old critters die at the end of each frame.
 
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 #include "tests/support/PondStock.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // student uses them. Budget: 0.5 s on one core.
 
 #include "app/dialogs/WindowSample.h"
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 #include "pond_window/WindowMain.h"
 #include "tests/support/PondStock.h"
 

@@ -2,8 +2,8 @@
 // scenario dialog and the splash built and shown.
 
 #include "model/Globals.h"
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,12 +11,12 @@
 // bench/whole_program.py runs both and judges the figures.
 
 #include "model/Globals.h"
-#include "platform/DisplayTiming.h"
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
-#include "platform/Testing.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/DisplayTiming.h"
+#include "platform/testing/Testing.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
 #include "tests/support/PondStock.h"
 

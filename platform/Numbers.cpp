@@ -6,14 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <random>
-#include <stdexcept>
-
-double ReplayRandom::next() {
-    if (drawn_ >= values_.size())
-        throw std::out_of_range("Rnd: replay sequence exhausted after " + std::to_string(drawn_) +
-                                " draws");
-    return values_[drawn_++];
-}
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Numbers, strings and random numbers as the program uses them.
 //
 // Rnd draws from one process-wide source. The program never seeds it; tests replace the
-// source with a ReplayRandom to fix the sequence and to count the draws.
+// source with a ReplayRandom (platform/testing) to fix the sequence and to count the draws.
 
 #include <cstdint>
 #include <memory>
@@ -15,22 +15,6 @@ class RandomSource {
   public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
-};
-
-// Replays a fixed sequence. Drawing past its end throws std::out_of_range, so a test that
-// consumes more numbers than it planned for fails loudly instead of reading garbage.
-class ReplayRandom : public RandomSource {
-  public:
-    explicit ReplayRandom(std::vector<double> values) : values_(std::move(values)) {}
-    double next() override;
-    std::size_t drawn() const { return drawn_; }
-    std::size_t remaining() const { return values_.size() - drawn_; }
-    // Appends more values to the end of the sequence.
-    void push(double v) { values_.push_back(v); }
-
-  private:
-    std::vector<double> values_;
-    std::size_t drawn_ = 0;
 };
 
 // Uniform on [0, 1) from the current source.

@@ -12,8 +12,8 @@
 #include "platform/Application.h"
 #include "platform/Numbers.h"
 #include "platform/PropertyList.h"
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 #include "tests/support/Replay.h"
 #include "tests/support/StartUpSettings.h"
 

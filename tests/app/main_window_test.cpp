@@ -6,7 +6,7 @@
 #include "model/wormSprite.h"
 #include "platform/Numbers.h"
 #include "platform/PropertyList.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
 #include "pond_window/popupSpriteCan.h"
 #include "tests/app/AppTestSupport.h"

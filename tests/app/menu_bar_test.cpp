@@ -1,7 +1,7 @@
 // The program's menu bar, as the tree the application holds and as a window shows it.
 #include "tests/app/AppTestSupport.h"
 
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 
 #include <string>
 #include <vector>
@@ -70,7 +70,8 @@ TEST_F(MenuBarTest, ThreeMenusWithTheirItemsInOrder) {
         }
     }
     EXPECT_TRUE(std::dynamic_pointer_cast<QuitMenuItem>(bar->Lookup("FileQuit")));
-    EXPECT_TRUE(std::dynamic_pointer_cast<ApplicationMenuItem>(bar->Lookup("AppAboutMyApplication")));
+    EXPECT_TRUE(
+        std::dynamic_pointer_cast<ApplicationMenuItem>(bar->Lookup("AppAboutMyApplication")));
 }
 
 TEST_F(MenuBarTest, AWindowShowsTheBarWithCtrlShortcuts) {
@@ -107,6 +108,7 @@ TEST_F(MenuBarTest, UpdatingEnablesTheFourCommandsAndQuitOnly) {
         uitest::ShowMenu(*w, menu); // each menu brings the items up to date before it shows
     EXPECT_EQ(uitest::MenuItemEnabled(*w, 0), (std::vector<bool>{true, true}));
     EXPECT_EQ(uitest::MenuItemEnabled(*w, 1),
-              (std::vector<bool>{false, true, false, false, false, false})); // the separator is no command
+              (std::vector<bool>{false, true, false, false, false,
+                                 false})); // the separator is no command
     EXPECT_EQ(uitest::MenuItemEnabled(*w, 2), (std::vector<bool>{true, true, true}));
 }

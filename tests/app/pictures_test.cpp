@@ -1,7 +1,7 @@
 // The five pictures: compiled in at sizes that fit where they are drawn, read once and then
 // kept, asked for again while they cannot be read, and empty after the shutdown release.
 #include "app/Pictures.h"
-#include "platform/ResourceTesting.h"
+#include "platform/testing/ResourceTesting.h"
 
 #include <gtest/gtest.h>
 

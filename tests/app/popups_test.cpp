@@ -5,9 +5,9 @@
 #include "model/wormSprite.h"
 #include "platform/Picture.h"
 #include "platform/PropertyList.h"
-#include "platform/ResourceTesting.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/ResourceTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/popupSpriteCan.h"
 
 #include <gtest/gtest.h>

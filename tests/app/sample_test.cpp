@@ -5,7 +5,7 @@
 #include "app/dialogs/WindowSample.h"
 #include "model/critterSprite.h"
 #include "model/wormSprite.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
 #include "tests/support/PondStock.h"
 

@@ -6,7 +6,7 @@
 #include "model/critterSprite.h"
 #include "model/smartSprite.h"
 #include "model/wormSprite.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
 #include "tests/support/PondStock.h"
 

@@ -9,7 +9,7 @@
 #include "platform/AppFiles.h"
 #include "platform/PropertyList.h"
 #include "platform/Runtime.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "tests/app/AppTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -11,9 +11,9 @@
 #include "model/Globals.h"
 #include "platform/Registry.h"
 #include "platform/Runtime.h"
-#include "platform/Testing.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
 
 #include <gtest/gtest.h>

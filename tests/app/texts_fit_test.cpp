@@ -9,7 +9,7 @@
 #include "app/dialogs/WindowSelectScenario.h"
 #include "app/dialogs/WindowTheTruth.h"
 #include "app/dialogs/WindowWhereTo.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 #include "tests/app/AppTestSupport.h"
 
 #include "app/dialogs/WindowTheTruth.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 
 #include <string>
 #include <vector>

@@ -7,8 +7,8 @@
 #include "model/popSurface.h"
 #include "model/wormSprite.h"
 #include "platform/Numbers.h"
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 #include "tests/support/Replay.h"
 #include "tests/support/StartUpSettings.h"
 
@@ -24,7 +24,6 @@ class ModelTest : public ::testing::Test {
     void SetUp() override { StartUpSettings(); }
     void TearDown() override { Globals::ReleaseArrays(); }
 };
-
 
 // A prepared pond surface with a window rectangle, as the main window places its ponds.
 template <typename Surface = popSurface>

@@ -2,8 +2,9 @@
 #include "app/dialogs/WindowSelectScenario.h"
 #include "model/Globals.h"
 #include "platform/Numbers.h"
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/ReplayRandom.h"
+#include "platform/testing/Testing.h"
 #include "pond_window/WindowMain.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "model/smartSprite.h"
 #include "model/smartSurface.h"
 #include "platform/Picture.h"
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 
 #include <gtest/gtest.h>
 

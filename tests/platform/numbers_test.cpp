@@ -1,4 +1,5 @@
 #include "platform/Numbers.h"
+#include "platform/testing/ReplayRandom.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // anything else gives nullptr and no crash; a test's own resource source replaces the real
 // one for its lifetime.
 #include "platform/Picture.h"
-#include "platform/ResourceTesting.h"
 #include "platform/Resources.h"
-#include "platform/UiTesting.h"
+#include "platform/testing/ResourceTesting.h"
+#include "platform/testing/UiTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
-#include "platform/Testing.h"
 #include "platform/Timer.h"
+#include "platform/testing/Testing.h"
 
 #include <gtest/gtest.h>
 

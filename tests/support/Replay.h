@@ -2,6 +2,7 @@
 // Runs a block under a fixed sequence of random numbers.
 
 #include "platform/Numbers.h"
+#include "platform/testing/ReplayRandom.h"
 
 #include <memory>
 #include <vector>

@@ -3,8 +3,9 @@
 
 #include "model/Globals.h"
 #include "platform/Numbers.h"
-#include "platform/Testing.h"
 #include "platform/Window.h"
+#include "platform/testing/ReplayRandom.h"
+#include "platform/testing/Testing.h"
 
 #include <memory>
 #include <vector>

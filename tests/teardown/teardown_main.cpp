@@ -10,8 +10,8 @@
 #include "platform/Runtime.h"
 #include "platform/SpriteSurface.h"
 #include "platform/Timer.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/UiTesting.h"
 
 #include <cstdio>
 #include <memory>

@@ -3,8 +3,8 @@
 #include "platform/Application.h"
 #include "platform/Menu.h"
 #include "platform/Runtime.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/UiTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Timers on the real event loop: a timer never fires before its period has passed, once or
 // again and again.
 #include "platform/Timer.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/UiTesting.h"
 
 #include <gtest/gtest.h>
 

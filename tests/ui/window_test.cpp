@@ -5,10 +5,10 @@
 #include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "platform/SpriteSurface.h"
-#include "platform/Testing.h"
 #include "platform/Timer.h"
-#include "platform/UiTesting.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
+#include "platform/testing/UiTesting.h"
 
 #include <gtest/gtest.h>
 

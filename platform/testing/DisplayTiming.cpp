@@ -1,4 +1,4 @@
-#include "platform/DisplayTiming.h"
+#include "platform/testing/DisplayTiming.h"
 #include "platform/Window.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/UiTesting.h"
+#include "platform/testing/UiTesting.h"
 #include "platform/Control.h"
 #include "platform/MessageBoxImpl.h"
 #include "platform/PictureImpl.h"
