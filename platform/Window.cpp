@@ -32,6 +32,13 @@ std::vector<std::shared_ptr<Window>>& openWindows() {
     return windows;
 }
 
+// The program's document window (the main window), other than `except`, or nullptr.
+Window* documentWindow(const Window* except) {
+    for (auto& w : openWindows())
+        if (w.get() != except && w->Frame == 0 && w->topLevelWidget()) return w.get();
+    return nullptr;
+}
+
 } // namespace
 
 void ApplyPropertyList(Object& target, std::string_view list) {
@@ -215,25 +222,15 @@ void Window::applyWindowSettings() {
     // An empty title would make the window system name the window after the program;
     // a blank keeps an untitled window untitled.
     top->setWindowTitle(Title.empty() ? QStringLiteral(" ") : titleText(Title));
-    Qt::WindowFlags flags = Qt::Window;
-    if (Frame == 3) flags = Qt::Tool;
+    // Dialogs are the window system's dialogs, so that it keeps them with their main window.
+    Qt::WindowFlags flags = Frame == 1 || Frame == 2 ? Qt::Dialog
+                            : Frame == 3             ? Qt::Tool
+                                                     : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (CloseButton) flags |= Qt::WindowCloseButtonHint;
     if (MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
     if (MaximizeButton && Resizeable) flags |= Qt::WindowMaximizeButtonHint;
     top->setWindowFlags(flags);
-    if (Frame == 3) {
-        // A floating window stays above the main (first document) window: its transient
-        // child, not a Qt child, so closing the main window leaves it alone.
-        for (auto& w : openWindows())
-            if (w.get() != this && w->Frame == 0 && w->topLevelWidget()) {
-                top->winId();
-                w->topLevelWidget()->winId();
-                if (top->windowHandle() && w->topLevelWidget()->windowHandle())
-                    top->windowHandle()->setTransientParent(w->topLevelWidget()->windowHandle());
-                break;
-            }
-    }
     top->setWindowModality(Frame == 1 || Frame == 2 ? Qt::ApplicationModal : Qt::NonModal);
 
     if (MenuBar) {
@@ -258,13 +255,17 @@ void Window::placeOnScreen() {
     if (!top || placed_) return;
     placed_ = true;
     if (impl_->positionSet) return; // applied once shown, when the frame is known
-    QRect area;
-    if (Placement == 2 || !QApplication::activeWindow()) {
-        if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
-    } else if (Placement == 1 || Placement == 3) {
+    // Placement 0 leaves a document window to the window system; a dialog goes over the
+    // main window it belongs to.
+    QRect screen;
+    if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry();
+    QRect area = screen;
+    if (Placement == 0 && (Frame == 1 || Frame == 2)) {
+        if (Window* main = documentWindow(this)) area = main->topLevelWidget()->frameGeometry();
+    } else if ((Placement == 1 || Placement == 3) && QApplication::activeWindow()) {
         area = QApplication::activeWindow()->frameGeometry();
     }
-    if (Placement != 0 && area.isValid()) {
+    if ((Placement != 0 || Frame == 1 || Frame == 2) && area.isValid()) {
         QSize size = top->sizeHint();
         top->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
@@ -274,7 +275,20 @@ void Window::Show() {
     if (!open_ || !impl_->top) return;
     const bool first = !shownOnce_;
     shownOnce_ = true;
+    // Placed again where it is shown first: the window it goes over may have moved since it
+    // was built.
+    if (first) placed_ = false;
     placeOnScreen();
+    if (!impl_->top->isVisible() && Frame != 0) {
+        // Dialogs and floating windows belong to the main window: its transient children
+        // (the window manager keeps them over it and with it), not Qt children, so closing
+        // the main window leaves them alone.
+        if (Window* main = documentWindow(this)) {
+            impl_->top->winId();
+            main->topLevelWidget()->winId();
+            impl_->top->windowHandle()->setTransientParent(main->topLevelWidget()->windowHandle());
+        }
+    }
     impl_->top->show();
     if (first && impl_->positionSet) moveClientTo(impl_->left, impl_->top_);
     impl_->top->raise();

@@ -9,9 +9,11 @@
 // controls; the next accessor call builds a fresh window.
 //
 // Frame: 0 a document window; 1 and 2 a modal dialog that blocks input to the other
-// windows while the code that showed it goes on; 3 a floating window that stays above the
-// main window. Placement: 0 where the window system puts it, 1 and 3 centred on the
-// front window, 2 centred on the screen.
+// windows while the code that showed it goes on; 3 a floating window. Dialogs and floating
+// windows belong to the main (document) window: the window system keeps them over it.
+// Placement, applied when the window is built and again when it is first shown: 0 where
+// the window system puts a document window, and a dialog centred over the main window (on
+// the screen without one); 1 and 3 centred on the front window; 2 centred on the screen.
 
 #include "platform/Control.h"
 #include "platform/Registry.h"

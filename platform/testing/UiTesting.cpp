@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -203,6 +204,26 @@ void ChooseMenu(const Window& window, int menu, int item) {
 std::pair<int, int> ClientSize(const Window& window) {
     QWidget* w = window.clientWidget();
     return w ? std::pair{w->width(), w->height()} : std::pair{0, 0};
+}
+
+std::pair<int, int> WindowCentre(const Window& window) {
+    QWidget* top = window.topLevelWidget();
+    if (!top) return {0, 0};
+    const QPoint c = top->frameGeometry().center();
+    return {c.x(), c.y()};
+}
+
+std::pair<int, int> ScreenCentre() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint c = screen ? screen->availableGeometry().center() : QPoint();
+    return {c.x(), c.y()};
+}
+
+bool IsTransientFor(const Window& child, const Window& parent) {
+    QWidget* c = child.topLevelWidget();
+    QWidget* p = parent.topLevelWidget();
+    return c && p && c->windowHandle() && p->windowHandle() &&
+           c->windowHandle()->transientParent() == p->windowHandle();
 }
 
 } // namespace uitest

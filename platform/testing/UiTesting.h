@@ -55,6 +55,12 @@ void ShowMenu(const Window& window, int menu);
 void ChooseMenu(const Window& window, int menu, int item);
 // The size of the window's client area as shown.
 std::pair<int, int> ClientSize(const Window& window);
+// The centre of the window on the screen, frame and menu bar included, and of the screen's
+// available area.
+std::pair<int, int> WindowCentre(const Window& window);
+std::pair<int, int> ScreenCentre();
+// Whether the window system is told that `child` belongs to `parent` (a transient window).
+bool IsTransientFor(const Window& child, const Window& parent);
 } // namespace uitest
 
 namespace uitest {

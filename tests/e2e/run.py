@@ -13,6 +13,7 @@ saw and the screenshot of the moment, and exits 1.
 
 import argparse
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -51,7 +52,9 @@ SCEN_POPUP, SCEN_OKAY, SCEN_CANCEL = (147, 41, 80, 20), (158, 97, 69, 20), (79, 
 WHERE_BOTTOM, WHERE_OKAY = (212, 59, 104, 20), (253, 101, 69, 20)
 SAMPLE_POPUP, SAMPLE_FIELD = (136, 22, 120, 20), (135, 54, 40, 22)
 SAMPLE_BUTTON, SAMPLE_RESULT = (187, 55, 69, 20), (39, 100, 217, 56)
-TRUTH_FIELD, TRUTH_TELL, TRUTH_TRY_AGAIN = (35, 45, 205, 22), (135, 105, 105, 20), (81, 66, 137, 20)
+# The "Sorry. Try again." label's top row lies under the password field's lower edge, which
+# its focus frame darkens: the label is looked at below that row.
+TRUTH_FIELD, TRUTH_TELL, TRUTH_TRY_AGAIN = (35, 45, 205, 22), (135, 105, 105, 20), (81, 68, 137, 18)
 TRUTH_TEXT, TRUTH_CLOSE = (12, 154, 274, 150), (204, 331, 69, 20)
 ABOUT_OK, ABOUT_COVER = (361, 491, 60, 20), (190, 21, 150, 201)
 ABOUT_GO_THERE = (295, 256, 58, 18)
@@ -312,6 +315,17 @@ class Lesson:
         self.s.click(pop.x + pop.w // 2, pop.y + pop.h * (item + 0.5) / items)
         wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the menu to close")
 
+    def check_over(self, w, main, what):
+        """The window belongs to the main window (WM_TRANSIENT_FOR names it) and opens centred
+        over it, within what the frames' title bars leave open."""
+        transient = re.findall(r"0x[0-9a-f]+", self.s.prop(w.id, "WM_TRANSIENT_FOR"))
+        self.check([int(t, 16) for t in transient] == [int(main.id)],
+                   "%s is not transient for the main window: %s" % (what, transient))
+        dx = (w.x + w.w / 2) - (main.x + main.w / 2)
+        dy = (w.y + w.h / 2) - (main.y + main.h / 2)
+        self.check(abs(dx) <= 4 and abs(dy) <= 24,
+                   "%s is not centred over the main window: %r over %r" % (what, w, main))
+
     def close_by_box(self, w):
         self.s.click(*self.s.close_box(w.id))
 
@@ -364,12 +378,23 @@ class Lesson:
         self.check(order.index(splash.id) > order.index(scen.id) > order.index(main.id),
                    "stacking is not main < scenario < splash: %s" % self.p.describe())
         self.p.menu_h = main.h - MAIN_H
+        for kind, w in (("scenario", scen), ("splash", splash)):
+            self.check_over(w, main, "the %s window" % kind)
         self.check(15 <= self.p.menu_h <= 40,
                    "the main window is %dx%d: not a menu bar above a 663 x 520 client area"
                    % (main.w, main.h))
         for kind, w in (("scenario", scen), ("splash", splash)):
             self.check("_NET_WM_STATE_MODAL" in self.net_state(w),
                        "the %s window is not modal: %s" % (kind, self.net_state(w).strip()))
+        # Centred over the main window, they hide its middle: moved aside, as a student may
+        # drag them, for the look at the main window's empty layout.
+        for w, (x, y) in ((splash, (1180, 20)), (scen, (1180, 600))):
+            s.xdo("windowmove", w.id, x, y)
+        wait_until(lambda: all(self.p.find(k) and self.p.find(k).x >= 1180
+                               for k in ("splash", "scenario")), STEP_TIMEOUT,
+                   "the splash and the scenario dialog to move aside")
+        splash, scen = self.p.find("splash"), self.p.find("scenario")
+        time.sleep(0.3)
         img = self.shot("startup")
         self.check_main_layout(img, main)
         cover = self.crop(img, splash, "splash", SPLASH_COVER)
@@ -487,8 +512,13 @@ class Lesson:
         self.p.wait_gone("sample")
 
         self.step("Tools > Tell the truth...: wrong passwords, then Wembix")
+        main = self.main()
+        s.xdo("windowmove", main.id, 80, 60)  # the truth dialog must follow it
+        wait_until(lambda: abs(self.main().x - main.x) > 100, STEP_TIMEOUT,
+                   "the main window to move")
         self.choose_menu(2, 1, 3)
         truth = self.p.wait_shown("truth")
+        self.check_over(truth, self.main(), "the truth dialog")
         self.check("_NET_WM_STATE_MODAL" in self.net_state(truth), "the truth dialog is not modal")
         img = s.capture()
         self.check(self.crop(img, truth, "truth", TRUTH_TRY_AGAIN).ink() == 0,

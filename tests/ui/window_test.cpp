@@ -15,7 +15,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -630,6 +632,77 @@ TEST_F(WindowConstruction, ADialogOpensWithTheKeyboardInItsFirstTextField) {
         EXPECT_EQ(uitest::FocusedName(*w), "(window)");
         w->Close();
     }
+}
+
+namespace {
+// A window of a given frame and placement, built under the name it is asked for.
+class WindowPlaced : public Window {
+  public:
+    static std::pair<int, int>& next() { // frame, placement of the next one built
+        static std::pair<int, int> v;
+        return v;
+    }
+    void Layout() override {
+        ApplyPropertyList(*this, PropertyListBuilder()
+                                     .integer("Width", 200)
+                                     .integer("Height", 120)
+                                     .integer("Frame", next().first)
+                                     .integer("Placement", next().second)
+                                     .boolean("Resizeable", false)
+                                     .bytes());
+    }
+};
+std::shared_ptr<WindowPlaced> Placed(const std::string& name, int frame, int placement) {
+    WindowPlaced::next() = {frame, placement};
+    return ImplicitInstance<WindowPlaced>(name + "." + name);
+}
+// Centres agree to the pixel that rounding a half leaves open.
+testing::AssertionResult SameCentre(std::pair<int, int> a, std::pair<int, int> b) {
+    if (std::abs(a.first - b.first) <= 1 && std::abs(a.second - b.second) <= 1)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "(" << a.first << ", " << a.second << ") is not ("
+                                       << b.first << ", " << b.second << ")";
+}
+std::shared_ptr<WindowPlaced> Shown(std::shared_ptr<WindowPlaced> w) {
+    w->Show();
+    EXPECT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    return w;
+}
+} // namespace
+
+// Dialogs (frames 1 and 2) and floating windows belong to the main window. A dialog left to
+// the platform (placement 0) opens centred over the main window wherever that is when the
+// dialog is first shown, or on the screen when no main window is open; placement 2 centres
+// on the screen.
+TEST_F(WindowConstruction, DialogsOpenOverTheMainWindowTheyBelongTo) {
+    auto noMain = Shown(Placed("WindowAlone", 2, 0));
+    EXPECT_TRUE(SameCentre(uitest::WindowCentre(*noMain), uitest::ScreenCentre()));
+    noMain->Close();
+
+    auto main = Shown(Placed("WindowDocument", 0, 2));
+    EXPECT_TRUE(SameCentre(uitest::WindowCentre(*main), uitest::ScreenCentre()));
+    auto builtEarlier = Placed("WindowEarlier", 2, 0);
+    main->setLeft(40);
+    main->setTop(70);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return main->Left() == 40 && main->Top() == 70; }));
+    ASSERT_FALSE(SameCentre(uitest::WindowCentre(*main), uitest::ScreenCentre()));
+
+    for (auto [name, frame, placement] :
+         {std::tuple{"WindowModal1", 1, 0}, std::tuple{"WindowModal2", 2, 0},
+          std::tuple{"WindowCentred", 2, 2}, std::tuple{"WindowFloating", 3, 3}}) {
+        SCOPED_TRACE(name);
+        auto w = Shown(Placed(name, frame, placement));
+        EXPECT_TRUE(uitest::IsTransientFor(*w, *main));
+        if (placement == 0) {
+            EXPECT_TRUE(SameCentre(uitest::WindowCentre(*w), uitest::WindowCentre(*main)));
+        } else if (placement == 2) {
+            EXPECT_TRUE(SameCentre(uitest::WindowCentre(*w), uitest::ScreenCentre()));
+        }
+        w->Close();
+    }
+    Shown(builtEarlier);
+    EXPECT_TRUE(SameCentre(uitest::WindowCentre(*builtEarlier), uitest::WindowCentre(*main)));
+    EXPECT_TRUE(uitest::IsTransientFor(*builtEarlier, *main));
 }
 
 // A label's text is measured as the label lays it out: on one line unless it wraps, and
