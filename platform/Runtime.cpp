@@ -27,6 +27,7 @@ int openMessageBoxes = 0;
 seams::TextHandler msgBoxHandler;
 seams::TextHandler showURLHandler;
 seams::TicksSource ticksSource;
+seams::ClockSource clockSource;
 seams::TextHandler unhandledHandler;
 std::function<void()> loopStart;
 std::function<void()> loopEnd;
@@ -160,6 +161,10 @@ bool RuntimeMessageBoxOpen() { return openMessageBoxes > 0; }
 
 int32_t Ticks() { return ticksSource ? ticksSource() : realTicks(); }
 
+std::chrono::steady_clock::time_point RuntimeClock() {
+    return clockSource ? clockSource() : std::chrono::steady_clock::now();
+}
+
 namespace seams {
 TextHandler setMsgBoxHandler(TextHandler handler) {
     auto old = std::move(msgBoxHandler);
@@ -179,6 +184,11 @@ TextHandler setUnhandledExceptionHandler(TextHandler handler) {
 TicksSource setTicksSource(TicksSource source) {
     auto old = std::move(ticksSource);
     ticksSource = std::move(source);
+    return old;
+}
+ClockSource setClockSource(ClockSource source) {
+    auto old = std::move(clockSource);
+    clockSource = std::move(source);
     return old;
 }
 uint64_t backgroundTaskCalls() { return backgroundCalls; }

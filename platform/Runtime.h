@@ -2,9 +2,11 @@
 // The program's runtime services: start-up of the GUI, message boxes, the browser, the tick
 // counter and the background task of long loops.
 //
-// Message boxes, the browser and the tick counter go through replaceable handlers, so a test
-// records what the program would show or open and fixes the clock; nothing then blocks.
+// Message boxes, the browser, the tick counter and the timers' clock go through replaceable
+// handlers, so a test records what the program would show or open and fixes the clock;
+// nothing then blocks.
 
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -33,6 +35,10 @@ void UnhandledException(std::exception_ptr error);
 // no further (the toolkit's event dispatch cannot carry exceptions).
 void RunHandler(const std::function<void()>& handler);
 
+// The monotonic clock that timers keep their time by: std::chrono::steady_clock, unless a
+// test has put its own in place.
+std::chrono::steady_clock::time_point RuntimeClock();
+
 // Shows text in a modal message box; the caller goes on when it is dismissed.
 void MsgBox(const std::string& text);
 // Whether a message box is waiting for its answer (its event loop runs meanwhile).
@@ -47,12 +53,14 @@ void RuntimeBackgroundTask();
 namespace seams {
 using TextHandler = std::function<void(const std::string&)>;
 using TicksSource = std::function<int32_t()>;
+using ClockSource = std::function<std::chrono::steady_clock::time_point()>;
 
 // Each setter installs a handler and returns the previous one; an empty function restores
 // the real behaviour.
 TextHandler setMsgBoxHandler(TextHandler handler);
 TextHandler setShowURLHandler(TextHandler handler);
 TicksSource setTicksSource(TicksSource source);
+ClockSource setClockSource(ClockSource source);
 // Receives the text of every unhandled exception in place of the message box.
 TextHandler setUnhandledExceptionHandler(TextHandler handler);
 // Number of RuntimeBackgroundTask calls since the program started.

@@ -15,8 +15,9 @@ using Clock = std::chrono::steady_clock;
 } // namespace
 
 // The toolkit's timer only wakes us; whether a firing is due is decided against our own
-// deadline. A coarse toolkit timer may wake a few per cent early, and even a precise one
-// rounds to whole milliseconds, so a wake-up before the deadline just waits for the rest.
+// deadline, read on the runtime's clock (so a test's clock decides every firing). A coarse
+// toolkit timer may wake a few per cent early, and even a precise one rounds to whole
+// milliseconds, so a wake-up before the deadline just waits for the rest.
 struct Timer::Impl {
     QTimer qtimer;
     Clock::time_point due;
@@ -26,7 +27,7 @@ struct Timer::Impl {
         wakeForDue();
     }
     void wakeForDue() {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now());
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - RuntimeClock());
         qtimer.start(int(std::max<std::chrono::milliseconds::rep>(left.count(), 0)));
     }
 };
@@ -52,11 +53,11 @@ void Timer::setPeriod(int ms) {
 void Timer::restart() {
     impl_->qtimer.stop();
     if (mode_ == 1 || mode_ == 2)
-        impl_->wakeAt(Clock::now() + std::chrono::milliseconds(std::max(period_, 0)));
+        impl_->wakeAt(RuntimeClock() + std::chrono::milliseconds(std::max(period_, 0)));
 }
 
 void Timer::wake() {
-    const auto now = Clock::now();
+    const auto now = RuntimeClock();
     if (now < impl_->due) {
         impl_->wakeForDue();
         return;
@@ -81,7 +82,7 @@ void Timer::Fire() {
     }
     if (runningActions > 0 || RuntimeMessageBoxOpen()) {
         // Skip rather than re-enter; a timer that fires once tries again shortly.
-        if (mode_ == 1) impl_->wakeAt(Clock::now() + std::chrono::milliseconds(retryMs));
+        if (mode_ == 1) impl_->wakeAt(RuntimeClock() + std::chrono::milliseconds(retryMs));
         return;
     }
     if (mode_ == 1) {

@@ -3,6 +3,7 @@
 
 #include "platform/Runtime.h"
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,24 @@ class FixedTicks {
   private:
     int32_t value_ = 0;
     seams::TicksSource previous_;
+};
+
+// Makes the timers' clock stand still where the test puts it (it starts at the real time).
+class FakeClock {
+  public:
+    using time_point = std::chrono::steady_clock::time_point;
+    FakeClock() : now_(std::chrono::steady_clock::now()) {
+        previous_ = seams::setClockSource([this] { return now_; });
+    }
+    ~FakeClock() { seams::setClockSource(previous_); }
+    FakeClock(const FakeClock&) = delete;
+    FakeClock& operator=(const FakeClock&) = delete;
+    time_point now() const { return now_; }
+    void set(time_point t) { now_ = t; }
+
+  private:
+    time_point now_;
+    seams::ClockSource previous_;
 };
 
 // Counts RuntimeBackgroundTask calls from its construction on.

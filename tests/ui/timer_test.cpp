@@ -1,7 +1,9 @@
 // Timers on the real event loop: a timer never fires before its period has passed, once or
-// again and again.
+// again and again; and, on a clock the test moves, a repeating timer keeps its beat and
+// starts a new one after a stall.
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "platform/testing/Testing.h"
 #include "platform/testing/UiTesting.h"
 
 #include <gtest/gtest.h>
@@ -71,4 +73,71 @@ TEST(Timers, ARepeatingTimerKeepsToItsBeatWithoutFiringEarly) {
             EXPECT_GE(t.firedAtMs[n], double(period) * double(n + 1))
                 << "Action " << n + 1 << " of a " << period << " ms timer came early";
     }
+}
+
+namespace {
+
+using namespace std::chrono_literals;
+constexpr int beatMs = 20;
+constexpr std::chrono::milliseconds beat(beatMs);
+
+// A repeating timer on a clock that stands still until the test moves it. The toolkit timer
+// waits for the distance to the deadline on that clock, so once the clock is at or past the
+// deadline the timer wakes at the next pass of the event loop: what fires is decided by the
+// clock alone, however fast the machine is.
+struct TimerOnFakeClock {
+    FakeClock clock;
+    const FakeClock::time_point start = clock.now();
+    std::shared_ptr<Timer> timer = std::make_shared<Timer>();
+    int actions = 0;
+
+    TimerOnFakeClock() {
+        InstallInstanceEventHandler(*timer, "Action", [this](Control&) { ++actions; });
+        timer->setPeriod(beatMs);
+        timer->setMode(2);
+    }
+    ~TimerOnFakeClock() { timer->setMode(0); }
+
+    // The Actions so far once the clock is at `now` and the event loop has run for a few
+    // real periods (long enough for any due firing, and for a burst, to show).
+    int settle(FakeClock::time_point now) {
+        clock.set(now);
+        uitest::ProcessEvents(3 * beatMs);
+        return actions;
+    }
+    // Whether the `n`-th Action comes once the clock is at `now`.
+    bool reach(FakeClock::time_point now, int n) {
+        clock.set(now);
+        return uitest::WaitUntil([&] { return actions >= n; }, 2000);
+    }
+};
+
+} // namespace
+
+// Every wake-up comes late, by 7 and 2 ms in turn; the n-th Action is still due n periods
+// after the start, not a period after the late wake-up before it (which would put each day
+// off a little more). A lateness that stayed the same would hide that.
+TEST(Timers, ARepeatingTimerKeepsItsBeatWhenEveryWakeUpIsLate) {
+    TimerOnFakeClock t;
+    for (int n = 1; n <= 6; ++n) {
+        const auto onBeat = t.start + n * beat;
+        const auto late = n % 2 ? 7ms : 2ms;
+        ASSERT_EQ(t.settle(onBeat - 1ms), n - 1) << "Action " << n << " came before its beat";
+        ASSERT_TRUE(t.reach(onBeat + late, n))
+            << "Action " << n << " was not due " << n << " periods after the start: a late "
+            << "wake-up moved the beat";
+    }
+}
+
+// After a stall of many periods, one Action, no burst to catch up, and a new beat from the
+// wake-up (which lies off the old beat).
+TEST(Timers, AfterAStallARepeatingTimerFiresOnceAndStartsANewBeat) {
+    TimerOnFakeClock t;
+    ASSERT_TRUE(t.reach(t.start + beat, 1));
+    const auto wake = t.start + 50 * beat + 7ms;
+    ASSERT_TRUE(t.reach(wake, 2)) << "no Action after the stall";
+    EXPECT_EQ(t.settle(wake), 2) << "the timer fired again to catch up on the periods it missed";
+    EXPECT_EQ(t.settle(wake + beat - 1ms), 2) << "the Action after the stall came early";
+    EXPECT_TRUE(t.reach(wake + beat, 3))
+        << "no Action one period after the wake-up that ended the stall";
 }
