@@ -4,7 +4,7 @@
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
             python3 xvfb xdotool x11-utils imagemagick openbox xclip desktop-file-utils \
-            tesseract-ocr
+            tesseract-ocr dpkg-dev
 BUILD      := build
 BUILD_SAN  := build-san
 BUILD_FUZZ := build-fuzz
@@ -13,7 +13,7 @@ JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run install test test-plain test-san test-fuzz test-e2e bench docs-screenshots clean
+.PHONY: all deps build run install package test test-plain test-san test-fuzz test-e2e bench docs-screenshots clean
 
 all: build
 
@@ -43,6 +43,12 @@ run: build
 install: build
 	$$( [ -w "$(PREFIX)" ] || [ ! -e "$(PREFIX)" -a -w "$$(dirname "$(PREFIX)")" ] || echo $(SUDO) ) \
 	  cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package of the same install under /usr, for classroom machines:
+# $(BUILD)/tarnwick_<version>_<arch>.deb, its Depends computed from the binary by dpkg-shlibdeps.
+package: build
+	rm -f $(BUILD)/tarnwick_*.deb
+	cmake --build $(BUILD) --target package
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -76,11 +82,13 @@ test-fuzz: deps $(BUILD_FUZZ)/build.ninja
 # The real program on a private X server (Xvfb, with openbox for frames and close boxes),
 # driven by pointer and keys through a whole lesson; screenshots and logs in $(BUILD)/e2e/.
 # Then the program installed into a temporary prefix: its desktop entry validated, and the
-# installed binary started on the same X server.
-test-e2e: build
+# installed binary started on the same X server; then the same for the Debian package, its
+# control fields and file list checked, unpacked into a temporary folder.
+test-e2e: package
 	@prefix=$$(mktemp -d) && trap 'rm -rf "$$prefix"' EXIT && \
 	  cmake --install $(BUILD) --prefix "$$prefix" >/dev/null && \
-	  python3 tests/e2e/run.py --binary $(BUILD)/app/tarnwick --out $(BUILD)/e2e --installed "$$prefix"
+	  python3 tests/e2e/run.py --binary $(BUILD)/app/tarnwick --out $(BUILD)/e2e \
+	    --installed "$$prefix" --package $(BUILD)/tarnwick_*.deb
 
 # The end-to-end run comes last: it means something only once the unit tests pass, and its
 # timed checks (the splash's 7 s, the exit within 2 s) then run on a machine that no

@@ -3,20 +3,24 @@
 real pointer and key input, the way a student goes through a lesson.
 
     python3 tests/e2e/run.py --binary build/app/tarnwick --out build/e2e [--docs docs]
-                             [--installed PREFIX]
+                             [--installed PREFIX] [--package DEB]
 
 With --installed, a third run starts the program installed under PREFIX, away from the build,
-checks its desktop entry and that it finds the page it installed. Screenshots of every step
-land in --out; with --docs the README's pictures are written there as well. Exits 0 when every check passed; otherwise prints the step it reached, what it
-saw and the screenshot of the moment, and exits 1.
+checks its desktop entry and that it finds the page it installed. With --package, the Debian
+package's control fields and file list are checked, and the program unpacked from it is run
+the same way. Screenshots of every step land in --out; with --docs the README's pictures are
+written there as well. Exits 0 when every check passed; otherwise prints the step it reached,
+what it saw and the screenshot of the moment, and exits 1.
 """
 
 import argparse
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import traceback
 import urllib.parse
@@ -70,7 +74,9 @@ HARMLESS_STDERR = []
 SPLASH_SECONDS = 7.0  # the splash closes itself this long after it is built
 STEP_TIMEOUT = 5.0  # seconds for a window to appear or go
 EXIT_TIMEOUT = 2.0  # seconds from Ctrl+Q or the last close to the end of the process
-RUN_LIMIT = 120  # seconds for the whole run
+# Seconds for the whole run, the installed and the packaged program included: a guard
+# against a hang, with room for a machine that parallel builds keep busy.
+RUN_LIMIT = 180
 
 
 def centre(rect):
@@ -358,7 +364,9 @@ class Lesson:
             self.lesson()
             self.last_window_run()
             if self.args.installed:
-                self.installed_run()
+                self.installed_run(self.args.installed, "installed")
+            if self.args.package:
+                self.package_run(self.args.package)
         except Exception:
             try:
                 self.shot("failure")
@@ -697,9 +705,11 @@ class Lesson:
         self.check_stderr()
         self.shot("end")
 
-    def installed_run(self):
-        prefix = os.path.abspath(self.args.installed)
-        self.step("installed program: its desktop entry, icon and page are in place")
+    def installed_run(self, prefix, tag):
+        """The program as installed under prefix (bin/tarnwick, share/...), started from
+        another folder."""
+        prefix = os.path.abspath(prefix)
+        self.step("%s program: its desktop entry, icon and page are in place" % tag)
         entry = os.path.join(prefix, "share", "applications", "tarnwick.desktop")
         page = os.path.join(prefix, "share", "tarnwick", "tarnwick.html")
         icon = os.path.join(prefix, "share", "icons", "hicolor", "scalable", "apps", "tarnwick.svg")
@@ -709,31 +719,88 @@ class Lesson:
         self.check(r.returncode == 0 and not r.stdout.strip(),
                    "desktop-file-validate finds fault with %s: %s" % (entry, r.stdout + r.stderr))
 
-        self.step("installed program: started away from the build, its windows appear")
-        self.start_program("installed", os.path.join(prefix, "bin", "tarnwick"),
+        self.step("%s program: started away from the build, its windows appear" % tag)
+        self.start_program(tag, os.path.join(prefix, "bin", "tarnwick"),
                            cwd=self.s.workdir)
         main = self.p.wait_shown("main", timeout=10)
         self.p.wait_shown("scenario")
         splash = self.p.wait_shown("splash")
         self.p.menu_h = main.h - MAIN_H
-        self.shot("installed-startup")
+        self.shot(tag + "-startup")
         self.click(splash, "splash", PROCEED)
         self.p.wait_gone("splash")
         scen = self.p.wait_shown("scenario")
         self.click(scen, "scenario", SCEN_OKAY)
         self.p.wait_gone("scenario")
         time.sleep(0.3)
-        img = self.shot("installed-ponds")
+        img = self.shot(tag + "-ponds")
         self.check(self.crop(img, main, "main", SURFACES[0]).count_not(WHITE) > 200,
-                   "the installed program's top pond is empty after Okay")
+                   "the %s program's top pond is empty after Okay" % tag)
 
-        self.step("installed program: Go there opens the installed page")
+        self.step("%s program: Go there opens the page under %s" % (tag, prefix))
         self.go_there(page)
 
-        self.step("installed program: Ctrl+Q ends it with status 0")
+        self.step("%s program: Ctrl+Q ends it with status 0" % tag)
         main = self.main()
         self.s.click(*self.at(main, "main", (300, 480, 100, 20)))  # on the window's background
         self.quit_by_keys(main)
+
+    def package_run(self, deb):
+        """The Debian package: its control fields and exactly the install's four files under
+        /usr; then the program unpacked from it (not installed) runs like an installed one."""
+        self.step("package: control fields")
+        fields = {}
+        for name in ("Package", "Version", "Architecture", "Maintainer", "Section",
+                     "Description", "Depends"):
+            r = subprocess.run(["dpkg-deb", "-f", deb, name], capture_output=True, text=True)
+            self.check(r.returncode == 0, "dpkg-deb -f %s %s failed: %s" % (deb, name, r.stderr))
+            fields[name] = r.stdout.strip()
+        self.check(fields["Package"] == "tarnwick", "the package is called %r" % fields["Package"])
+        with open(os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")) as f:
+            version = re.search(r"project\(Tarnwick VERSION (\S+)", f.read()).group(1)
+        self.check(fields["Version"] == version,
+                   "the package's version is %r, the program's %s" % (fields["Version"], version))
+        arch = subprocess.run(["dpkg", "--print-architecture"], capture_output=True,
+                              text=True).stdout.strip()
+        self.check(os.path.basename(deb) == "tarnwick_%s_%s.deb" % (version, arch)
+                   and fields["Architecture"] == arch,
+                   "the package %s is built for %r" % (deb, fields["Architecture"]))
+        self.check(re.fullmatch(r"[^<>]+ <[^<>@\s]+@[^<>@\s]+>", fields["Maintainer"]),
+                   "the package's maintainer is %r" % fields["Maintainer"])
+        self.check(fields["Section"], "the package has no section")
+        summary, _, body = fields["Description"].partition("\n")
+        self.check(summary.strip() and len(body.split()) >= 20,
+                   "the package's description is not a summary and a paragraph: %r"
+                   % fields["Description"])
+        depends = [d.strip().split()[0] for d in re.split(r"[,|]", fields["Depends"]) if d.strip()]
+        self.check("libqt6widgets6" in depends and "libc6" in depends,
+                   "the package does not depend on Qt's and C's run-time libraries: %r"
+                   % fields["Depends"])
+        dev = [d for d in depends if d.endswith("-dev")]
+        self.check(not dev, "the package depends on development packages: %s" % ", ".join(dev))
+        self.check("libqt6test6" not in depends, "the package depends on Qt Test, which only "
+                   "the tests use: %r" % fields["Depends"])
+
+        self.step("package: the install's four files under /usr")
+        r = subprocess.run(["dpkg-deb", "-c", deb], capture_output=True, text=True)
+        self.check(r.returncode == 0, "dpkg-deb -c %s failed: %s" % (deb, r.stderr))
+        paths = [line.split(None, 5)[5].split(" -> ")[0] for line in r.stdout.splitlines()]
+        files = sorted(p for p in paths if not p.endswith("/"))
+        want = sorted("./usr/" + p for p in (
+            "bin/tarnwick", "share/tarnwick/tarnwick.html",
+            "share/applications/tarnwick.desktop",
+            "share/icons/hicolor/scalable/apps/tarnwick.svg"))
+        self.check(files == want, "the package holds %s, not %s" % (files, want))
+        outside = [p for p in paths if p != "./" and not p.startswith("./usr/")]
+        self.check(not outside, "the package puts %s outside /usr" % outside)
+
+        root = tempfile.mkdtemp(prefix="tarnwick-package-")
+        try:
+            r = subprocess.run(["dpkg-deb", "-x", deb, root], capture_output=True, text=True)
+            self.check(r.returncode == 0, "dpkg-deb -x %s failed: %s" % (deb, r.stderr))
+            self.installed_run(os.path.join(root, "usr"), "packaged")
+        finally:
+            shutil.rmtree(root, ignore_errors=True)
 
     # -- checks shared by the steps
 
@@ -943,6 +1010,8 @@ def main():
     ap.add_argument("--out", required=True, help="folder for screenshots and logs")
     ap.add_argument("--docs", help="also write the README's screenshots into this folder")
     ap.add_argument("--installed", help="also run the program installed under this prefix")
+    ap.add_argument("--package", help="also check this Debian package and run the program "
+                    "unpacked from it")
     args = ap.parse_args()
     if not os.access(args.binary, os.X_OK):
         print("e2e: no program at %s; build it first" % args.binary)
