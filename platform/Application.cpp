@@ -50,6 +50,7 @@ void EnableMenuItems() {
 }
 
 void RuntimeReleaseAppObject() {
+    ReleaseMenuActions();
     appObject().reset();
     seams::setEventLoopHooks({}, {});
 }

@@ -9,6 +9,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <map>
 
 void MenuItem::Append(const std::shared_ptr<MenuItem>& item) {
     if (item) children_.push_back(item);
@@ -79,6 +80,56 @@ QMenuBar* MenuBarView::build(QWidget* parent) {
     return widget_;
 }
 
+namespace {
+// Each menu item has one action, kept apart from the menus that show it: the same action is
+// in the menus of every window that shows the bar and, for its keys, in every window of the
+// program, so that a shortcut has exactly one action to run, whether or not a menu shows it.
+struct ItemAction {
+    std::weak_ptr<MenuItem> item;
+    std::unique_ptr<QAction> action;
+};
+using ItemActions = std::map<const MenuItem*, ItemAction>;
+
+// Freed by hand (ReleaseMenuActions): the actions must go before the toolkit, never after it
+// at exit.
+ItemActions*& itemActions() {
+    static ItemActions* actions = nullptr;
+    return actions;
+}
+
+QAction* actionOf(const std::shared_ptr<MenuItem>& item) {
+    auto*& all = itemActions();
+    if (!all) all = new ItemActions;
+    // The items of a bar that is gone take their actions with them.
+    std::erase_if(*all, [](const auto& entry) { return entry.second.item.expired(); });
+    ItemAction& entry = (*all)[item.get()];
+    if (!entry.action) {
+        entry.item = item;
+        entry.action = std::make_unique<QAction>(captionText(item->Text));
+        if (!item->KeyboardShortcut.empty()) {
+            entry.action->setShortcut(shortcutOf(item->KeyboardShortcut));
+            // The bar is the application's, not its window's: a shortcut acts from every
+            // window of the program that carries it, unless a modal dialog blocks that window.
+            entry.action->setShortcutContext(Qt::ApplicationShortcut);
+        }
+        entry.action->setEnabled(item->Enabled);
+        std::weak_ptr<MenuItem> weak = item;
+        QObject::connect(entry.action.get(), &QAction::triggered, [weak] {
+            if (auto it = weak.lock()) ChooseMenuItem(*it);
+        });
+    }
+    return entry.action.get();
+}
+
+void addShortcuts(QWidget* window, const MenuItem& parent) {
+    for (auto& item : parent.Children()) {
+        addShortcuts(window, *item);
+        if (item->Children().empty() && !item->IsSeparator() && !item->KeyboardShortcut.empty())
+            window->addAction(actionOf(item));
+    }
+}
+} // namespace
+
 void MenuBarView::addItems(QMenu* menu, const MenuItem& parent) {
     for (auto& item : parent.Children()) {
         if (item->IsSeparator()) {
@@ -90,33 +141,37 @@ void MenuBarView::addItems(QMenu* menu, const MenuItem& parent) {
             QMenu* sub = menu->addMenu(captionText(item->Text));
             addItems(sub, *item);
             action = sub->menuAction();
+            submenus_.emplace_back(action, item);
         } else {
-            action = menu->addAction(captionText(item->Text));
-            if (!item->KeyboardShortcut.empty()) {
-                action->setShortcut(shortcutOf(item->KeyboardShortcut));
-                // The bar is the application's, not its window's: a shortcut acts from every
-                // window of the program, unless a modal dialog blocks the bar's window.
-                action->setShortcutContext(Qt::ApplicationShortcut);
-            }
-            std::weak_ptr<MenuItem> weak = item;
-            QObject::connect(action, &QAction::triggered, [weak] {
-                if (auto it = weak.lock()) ChooseMenuItem(*it);
-            });
+            action = actionOf(item);
+            menu->addAction(action);
         }
         if (dynamic_cast<const QuitMenuItem*>(item.get()))
             action->setMenuRole(QAction::QuitRole);
         else
             action->setMenuRole(QAction::NoRole);
-        actions_.emplace_back(action, item);
     }
 }
 
 void MenuBarView::refresh() {
-    for (auto& [action, weak] : actions_)
+    for (auto& [action, weak] : submenus_)
         if (auto item = weak.lock(); item && action) action->setEnabled(item->Enabled);
+}
+
+void AddApplicationShortcuts(QWidget* window) {
+    auto app = GetAppObject();
+    if (window && app && app->MenuBar) addShortcuts(window, *app->MenuBar);
+}
+
+void ReleaseMenuActions() {
+    delete itemActions();
+    itemActions() = nullptr;
 }
 
 void RefreshAllMenuBars() {
     for (auto* v : liveViews())
         v->refresh();
+    if (auto* all = itemActions())
+        for (auto& [key, entry] : *all)
+            if (auto item = entry.item.lock()) entry.action->setEnabled(item->Enabled);
 }

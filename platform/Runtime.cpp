@@ -1,5 +1,6 @@
 #include "platform/Runtime.h"
 #include "platform/Application.h"
+#include "platform/MenuImpl.h"
 #include "platform/MessageBoxImpl.h"
 #include "platform/Numbers.h"
 #include "platform/QtText.h"
@@ -90,7 +91,10 @@ void RuntimeInit(int& argc, char** argv, bool headless) {
         application = std::make_unique<QApplication>(argc, argv);
         // Released before the toolkit's own globals go, also when RuntimeExit is never
         // called (registered after the toolkit made them, so it runs before they die).
-        std::atexit([] { application.reset(); });
+        std::atexit([] {
+            ReleaseMenuActions();
+            application.reset();
+        });
     }
     // The windows decide when the program ends (see Window::Close), not the toolkit.
     QApplication::setQuitOnLastWindowClosed(false);

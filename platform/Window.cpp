@@ -289,6 +289,8 @@ void Window::Show() {
             impl_->top->windowHandle()->setTransientParent(main->topLevelWidget()->windowHandle());
         }
     }
+    // The menu bar's shortcuts act from every window that a modal dialog does not block.
+    if (first && (Frame == 0 || Frame == 3)) AddApplicationShortcuts(impl_->top);
     impl_->top->show();
     if (first && impl_->positionSet) moveClientTo(impl_->left, impl_->top_);
     impl_->top->raise();

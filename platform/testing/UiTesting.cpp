@@ -323,6 +323,20 @@ void PressKeys(Window& window, const char* keys) {
     QTest::keyClick(target, combo.key(), combo.keyboardModifiers());
 }
 
+void FocusMenuBar(Window& window) {
+    if (QMenuBar* bar = barOf(window)) bar->setFocus(Qt::MenuBarFocusReason);
+    QApplication::processEvents();
+}
+
+void PressKeysOnKeyboard(Window& window, const char* keys) {
+    QWidget* top = window.topLevelWidget();
+    QWindow* handle = top ? top->windowHandle() : nullptr;
+    if (!handle) return;
+    const QKeyCombination combo = QKeySequence(QString::fromLatin1(keys))[0];
+    QTest::keyClick(handle, combo.key(), combo.keyboardModifiers());
+    QApplication::processEvents();
+}
+
 void TypeOnKeyboard(Window& window, const char* text) {
     QWidget* top = window.topLevelWidget();
     QWindow* handle = top ? top->windowHandle() : nullptr;

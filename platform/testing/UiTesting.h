@@ -36,7 +36,6 @@ bool IsActive(const Window& window);
 std::string FocusedName(const Window& window);
 } // namespace uitest
 
-#include <string>
 #include <vector>
 
 namespace uitest {
@@ -106,6 +105,10 @@ namespace uitest {
 void Post(std::function<void()> work, int delayMs = 0);
 // Types a key combination such as "Ctrl+Q" into the window, as the keyboard would.
 void PressKeys(Window& window, const char* keys);
+// Gives the keyboard to the window's menu bar, as a tap on Alt does.
+void FocusMenuBar(Window& window);
+// Types a key combination on the keyboard into the window, wherever in it the focus is.
+void PressKeysOnKeyboard(Window& window, const char* keys);
 // Types text on the keyboard into the window, wherever in it the focus is (nowhere: the
 // keys are lost); a CR presses Return.
 void TypeOnKeyboard(Window& window, const char* text);

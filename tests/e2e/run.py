@@ -363,6 +363,7 @@ class Lesson:
             self.fake_browser()
             self.lesson()
             self.last_window_run()
+            self.lone_sample_run()
             if self.args.installed:
                 self.installed_run(self.args.installed, "installed")
             if self.args.package:
@@ -704,6 +705,23 @@ class Lesson:
         self.check(status == 0, "the program ended with status %s" % status)
         self.check_stderr()
         self.shot("end")
+
+    def lone_sample_run(self):
+        self.step("third run: Ctrl+Q in the sample dialog left alone by the main window")
+        self.start_program("lone-sample")
+        self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
+        self.click(self.p.wait_shown("splash"), "splash", PROCEED)
+        self.p.wait_gone("splash", timeout=2)
+        self.close_by_box(self.p.wait_shown("scenario"))
+        self.p.wait_gone("scenario")
+        self.choose_menu(2, 0, 3)
+        self.p.wait_shown("sample")
+        self.close_by_box(self.main())
+        self.p.wait_gone("main")
+        sample = self.p.wait_shown("sample")
+        self.click(sample, "sample", SAMPLE_FIELD)
+        self.shot("lone-sample")
+        self.quit_by_keys(sample)
 
     def installed_run(self, prefix, tag):
         """The program as installed under prefix (bin/tarnwick, share/...), started from

@@ -93,6 +93,14 @@ class Menus : public testing::Test {
         CloseAllWindows();
         RuntimeReleaseAppObject();
     }
+    // Shows the bar's window, then a floating window in front of it, the menus up to date.
+    static bool showBarAndFloating(Window& main, Window& floating) {
+        main.Show();
+        floating.Show();
+        const bool active = uitest::WaitUntil([&] { return uitest::IsActive(floating); });
+        EnableMenuItems();
+        return active;
+    }
     std::shared_ptr<TestApp> app;
 };
 
@@ -163,18 +171,21 @@ TEST_F(Menus, QuitItemEndsTheEventLoop) {
 
 TEST_F(Menus, ShortcutsActFromEveryWindowThatNoModalDialogBlocks) {
     auto main = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
-    main->Show();
     auto floating = ImplicitInstance<WindowWithoutMenu<3>>("WindowFloating.WindowFloating");
-    floating->Show();
-    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*floating); }));
-    EnableMenuItems();
+    ASSERT_TRUE(showBarAndFloating(*main, *floating));
 
     uitest::PressKeys(*floating, "Ctrl+O");
     EXPECT_EQ(app->chosen, (std::vector<std::string>{"FileOpen"})) << "from the floating window";
     uitest::PressKeys(*main, "Ctrl+O");
     EXPECT_EQ(app->chosen.size(), 2u) << "from the bar's own window";
+    // With the keyboard in the bar (a tap on Alt), its items' keys still act, each once.
+    main->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*main); }));
+    uitest::FocusMenuBar(*main);
+    uitest::PressKeysOnKeyboard(*main, "Ctrl+O");
+    EXPECT_EQ(app->chosen.size(), 3u) << "from the bar itself";
     uitest::PressKeys(*floating, "Ctrl+Z"); // disabled: nothing runs, nothing is chosen
-    EXPECT_EQ(app->chosen.size(), 2u);
+    EXPECT_EQ(app->chosen.size(), 3u);
 
     // A modal dialog blocks the bar, from every window.
     auto modal = ImplicitInstance<WindowWithoutMenu<1>>("WindowModal.WindowModal");
@@ -183,11 +194,29 @@ TEST_F(Menus, ShortcutsActFromEveryWindowThatNoModalDialogBlocks) {
     for (Window* w : {static_cast<Window*>(modal.get()), static_cast<Window*>(floating.get()),
                       static_cast<Window*>(main.get())})
         uitest::PressKeys(*w, "Ctrl+O");
-    EXPECT_EQ(app->chosen.size(), 2u) << "a shortcut acted past a modal dialog";
+    EXPECT_EQ(app->chosen.size(), 3u) << "a shortcut acted past a modal dialog";
 
     modal->Close();
     floating->Show();
     ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*floating); }));
     uitest::PressKeys(*floating, "Ctrl+O");
-    EXPECT_EQ(app->chosen.size(), 3u) << "the bar is still blocked after the dialog closed";
+    EXPECT_EQ(app->chosen.size(), 4u) << "the bar is still blocked after the dialog closed";
+}
+
+// The shortcuts are the application's: closing the window that shows the bar leaves them
+// acting from the windows still open, Ctrl+Q included.
+TEST_F(Menus, ShortcutsActAfterTheWindowThatShowsTheBarHasClosed) {
+    auto main = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
+    auto floating = ImplicitInstance<WindowWithoutMenu<3>>("WindowFloating.WindowFloating");
+    ASSERT_TRUE(showBarAndFloating(*main, *floating));
+    main->Close();
+    main.reset();
+    uitest::ProcessEvents(20);
+
+    uitest::PressKeys(*floating, "Ctrl+O");
+    EXPECT_EQ(app->chosen, (std::vector<std::string>{"FileOpen"}));
+    uitest::LoopDeadline deadline(3000);
+    uitest::Post([&] { uitest::PressKeys(*floating, "Ctrl+Q"); }, 50);
+    EXPECT_EQ(RuntimeRun(), 0);
+    EXPECT_FALSE(deadline.fired()) << "Ctrl+Q did not end the event loop";
 }
