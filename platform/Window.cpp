@@ -223,15 +223,13 @@ void Window::applyWindowSettings() {
     // a blank keeps an untitled window untitled.
     top->setWindowTitle(Title.empty() ? QStringLiteral(" ") : titleText(Title));
     // Dialogs are the window system's dialogs, so that it keeps them with their main window.
-    Qt::WindowFlags flags = Frame == 1 || Frame == 2 ? Qt::Dialog
-                            : Frame == 3             ? Qt::Tool
-                                                     : Qt::Window;
+    Qt::WindowFlags flags = isDialog() ? Qt::Dialog : Frame == 3 ? Qt::Tool : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (CloseButton) flags |= Qt::WindowCloseButtonHint;
     if (MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
     if (MaximizeButton && Resizeable) flags |= Qt::WindowMaximizeButtonHint;
     top->setWindowFlags(flags);
-    top->setWindowModality(Frame == 1 || Frame == 2 ? Qt::ApplicationModal : Qt::NonModal);
+    top->setWindowModality(isDialog() ? Qt::ApplicationModal : Qt::NonModal);
 
     if (MenuBar) {
         impl_->menuView = std::make_unique<MenuBarView>(MenuBar);
@@ -255,17 +253,17 @@ void Window::placeOnScreen() {
     if (!top || placed_) return;
     placed_ = true;
     if (impl_->positionSet) return; // applied once shown, when the frame is known
-    // Placement 0 leaves a document window to the window system; a dialog goes over the
-    // main window it belongs to.
-    QRect screen;
-    if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry();
-    QRect area = screen;
-    if (Placement == 0 && (Frame == 1 || Frame == 2)) {
+    // Placement 0 leaves a document or floating window to the window system; a dialog goes
+    // over the main window it belongs to.
+    if (Placement == 0 && !isDialog()) return;
+    QRect area;
+    if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
+    if (Placement == 0) {
         if (Window* main = documentWindow(this)) area = main->topLevelWidget()->frameGeometry();
     } else if ((Placement == 1 || Placement == 3) && QApplication::activeWindow()) {
         area = QApplication::activeWindow()->frameGeometry();
     }
-    if ((Placement != 0 || Frame == 1 || Frame == 2) && area.isValid()) {
+    if (area.isValid()) {
         QSize size = top->sizeHint();
         top->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
@@ -279,7 +277,7 @@ void Window::Show() {
     // was built.
     if (first) placed_ = false;
     placeOnScreen();
-    if (!impl_->top->isVisible() && Frame != 0) {
+    if (first && Frame != 0) {
         // Dialogs and floating windows belong to the main window: its transient children
         // (the window manager keeps them over it and with it), not Qt children, so closing
         // the main window leaves them alone.

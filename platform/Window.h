@@ -123,6 +123,7 @@ class Window : public Object {
     void setClientPosition(int x, int y);
     void close(bool raiseEvent);
     void placeOnScreen();
+    bool isDialog() const { return Frame == 1 || Frame == 2; } // modal, frames 1 and 2
     std::vector<RectControl*> tabOrder() const;
     void focusFirstTextField();
     QPoint clientPosition() const;

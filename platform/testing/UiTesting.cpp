@@ -329,8 +329,7 @@ void FocusMenuBar(Window& window) {
 }
 
 void PressKeysOnKeyboard(Window& window, const char* keys) {
-    QWidget* top = window.topLevelWidget();
-    QWindow* handle = top ? top->windowHandle() : nullptr;
+    QWindow* handle = handleOf(window.topLevelWidget());
     if (!handle) return;
     const QKeyCombination combo = QKeySequence(QString::fromLatin1(keys))[0];
     QTest::keyClick(handle, combo.key(), combo.keyboardModifiers());
@@ -338,8 +337,7 @@ void PressKeysOnKeyboard(Window& window, const char* keys) {
 }
 
 void TypeOnKeyboard(Window& window, const char* text) {
-    QWidget* top = window.topLevelWidget();
-    QWindow* handle = top ? top->windowHandle() : nullptr;
+    QWindow* handle = handleOf(window.topLevelWidget());
     if (!handle) return;
     // Keys through the window system come as the window system's own events, queued: each
     // is handled before the next, as a typist's are.
