@@ -4,6 +4,7 @@
 #include "platform/Window.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -20,6 +21,22 @@ void setColours(QWidget* w, QPalette::ColorRole role, Color c) {
 }
 
 template <class W> W* widgetOf(const RectControl& c) { return static_cast<W*>(c.widget()); }
+
+// Return and Enter press the button that has the keyboard, as on every desktop; with the
+// keyboard elsewhere they go on to the window, which presses its default button. A held key
+// presses once: its repeats would go on to whatever has the keyboard after the press (the
+// window behind a dialog that the press closed).
+class ButtonWidget : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
+            return QPushButton::keyPressEvent(e);
+        if (!e->isAutoRepeat()) click();
+    }
+};
 
 } // namespace
 
@@ -110,7 +127,7 @@ void PushButton::Push() {
 }
 
 QWidget* PushButton::createWidget(QWidget* parent) {
-    auto button = new QPushButton(parent);
+    auto button = new ButtonWidget(parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, [this] { RaiseEvent("Action"); });
     return button;
@@ -120,7 +137,10 @@ void PushButton::syncWidget() {
     auto button = widgetOf<QPushButton>(*this);
     if (!button) return;
     button->setText(captionText(caption_));
-    button->setDefault(Default);
+    if (::Window* w = Window())
+        w->showReturnButton();
+    else
+        button->setDefault(Default);
     style.applyTo(button);
 }
 

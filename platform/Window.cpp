@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -178,6 +179,10 @@ void Window::Constructor() {
     impl_->top->setAttribute(Qt::WA_DeleteOnClose, false);
     impl_->client = new ClientArea(*this);
     impl_->top->setCentralWidget(impl_->client);
+    // What Return presses follows the keyboard focus.
+    QObject::connect(qApp, &QApplication::focusChanged, impl_->top, [top = impl_->top.data()] {
+        if (top->owner) top->owner->showReturnButton();
+    });
 
     Layout();
     CreateControls();
@@ -338,6 +343,25 @@ void Window::SetFocus() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == impl_->top) impl_->top->activateWindow();
     if (impl_->client) impl_->client->setFocus();
+}
+
+void Window::showReturnButton() {
+    QWidget* focus = impl_->top ? impl_->top->focusWidget() : nullptr;
+    auto buttonOf = [](const std::shared_ptr<Control>& c) -> QPushButton* {
+        auto b = dynamic_cast<PushButton*>(c.get());
+        return b ? qobject_cast<QPushButton*>(b->widget()) : nullptr;
+    };
+    const bool onButton = focus && std::any_of(controls_.begin(), controls_.end(),
+                                               [&](auto& c) { return buttonOf(c) == focus; });
+    // Without a focused button, the first default button is the one Return presses.
+    bool defaultFound = false;
+    for (auto& c : controls_) {
+        QPushButton* button = buttonOf(c);
+        if (!button) continue;
+        const bool isDefault = !defaultFound && static_cast<PushButton&>(*c).Default;
+        defaultFound = defaultFound || isDefault;
+        button->setDefault(onButton ? button == focus : isDefault);
+    }
 }
 
 void Window::moveClientTo(int x, int y) {

@@ -110,6 +110,9 @@ class Window : public Object {
     // The window's top-level widget and client area (platform use).
     QWidget* topLevelWidget() const;
     QWidget* clientWidget() const;
+    // Draws as the default button the one push button that Return would press now: the one
+    // with the keyboard focus, else the window's default button (platform use).
+    void showReturnButton();
 
     struct Impl;
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -259,6 +262,11 @@ std::string ShownMessageBoxText(const std::string& text) {
     return label ? shownLabelText(*label).toStdString() : std::string();
 }
 
+bool ShownAsDefault(const RectControl& button) {
+    auto b = qobject_cast<QPushButton*>(button.widget());
+    return b && b->isDefault();
+}
+
 bool ShowsPassword(const RectControl& control) {
     auto e = qobject_cast<QLineEdit*>(control.widget());
     return e && e->echoMode() == QLineEdit::Password;
@@ -333,6 +341,25 @@ void PressKeysOnKeyboard(Window& window, const char* keys) {
     if (!handle) return;
     const QKeyCombination combo = QKeySequence(QString::fromLatin1(keys))[0];
     QTest::keyClick(handle, combo.key(), combo.keyboardModifiers());
+    QApplication::processEvents();
+}
+
+void HoldKeyOnKeyboard(Window& window, const char* key, int repeats) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window.topLevelWidget()) return;
+    const QKeyCombination combo = QKeySequence(QString::fromLatin1(key))[0];
+    QPointer<QWidget> alive = target;
+    for (int i = 0; i <= repeats && alive; ++i) {
+        QKeyEvent press(QEvent::KeyPress, combo.key(), combo.keyboardModifiers(), QString(),
+                        /*autorep=*/i > 0);
+        QApplication::sendEvent(alive, &press);
+        QApplication::processEvents();
+    }
+    // The release goes where the keyboard is now.
+    if (QWidget* now = QApplication::focusWidget()) {
+        QKeyEvent release(QEvent::KeyRelease, combo.key(), combo.keyboardModifiers());
+        QApplication::sendEvent(now, &release);
+    }
     QApplication::processEvents();
 }
 

@@ -70,6 +70,8 @@ std::string ShownText(const RectControl& control);
 std::string ShownTitle(const Window& window);
 // The text that the box MsgBox shows for `text` would show.
 std::string ShownMessageBoxText(const std::string& text);
+// Whether the push button is drawn as the window's default button, the one Return presses.
+bool ShownAsDefault(const RectControl& button);
 // Whether the field hides what is typed.
 bool ShowsPassword(const RectControl& control);
 // Whether a's widget is stacked above b's (both in one window).
@@ -109,6 +111,9 @@ void PressKeys(Window& window, const char* keys);
 void FocusMenuBar(Window& window);
 // Types a key combination on the keyboard into the window, wherever in it the focus is.
 void PressKeysOnKeyboard(Window& window, const char* keys);
+// Holds a key down in the window where its focus is: one press, then `repeats` of the
+// keyboard's own repeats, then the release.
+void HoldKeyOnKeyboard(Window& window, const char* key, int repeats);
 // Types text on the keyboard into the window, wherever in it the focus is (nowhere: the
 // keys are lost); a CR presses Return.
 void TypeOnKeyboard(Window& window, const char* text);

@@ -599,6 +599,42 @@ class Lesson:
         self.go_there(os.path.join(os.path.dirname(os.path.abspath(self.args.binary)),
                                    "tarnwick.html"))
 
+        self.step("File > Reset..., the keyboard onto Cancel, Return: the ponds stay as they were")
+        main = self.main()
+        # The ponds, the pools, their counts, the day and the scenario: what Okay would renew.
+        state = SURFACES + COUNT_LABELS + [DAY_COUNTER, SCENARIO_LABEL]
+        img = s.capture()
+        ponds = [self.crop(img, main, "main", r) for r in state]
+        self.choose_menu(0, 0, 2)
+        scen = self.p.wait_shown("scenario")
+        wait_until(lambda: s.active_window() == int(scen.id), 2,
+                   "the scenario dialog to take the keyboard")
+        time.sleep(0.3)  # an active window's buttons are drawn in the active colours
+        img = s.capture()
+        okay, cancel = (self.crop(img, scen, "scenario", r) for r in (SCEN_OKAY, SCEN_CANCEL))
+        # Tab goes through Okay and the popup first; Cancel is drawn anew once it has the
+        # keyboard (its focus frame, and drawn as the button that Return presses).
+        for tabs in range(1, 5):
+            s.key("Tab")
+            time.sleep(0.15)
+            img = s.capture()
+            if self.crop(img, scen, "scenario", SCEN_CANCEL).differs(cancel) > 0:
+                break
+        self.shot("reset-cancel-focused", img)
+        self.check(tabs < 4, "Tab never brought the keyboard onto Cancel (%s)"
+                   % self.shots["reset-cancel-focused"])
+        self.check(self.crop(img, scen, "scenario", SCEN_OKAY).differs(okay) > 0,
+                   "Okay is still drawn as the default button with the keyboard on Cancel (%s)"
+                   % self.shots["reset-cancel-focused"])
+        s.key("Return")
+        self.p.wait_gone("scenario")
+        time.sleep(0.3)
+        img = self.shot("reset-cancelled")
+        changed = [r for r, before in zip(state, ponds)
+                   if self.crop(img, main, "main", r).differs(before)]
+        self.check(not changed, "Return on a focused Cancel changed the ponds at %s (%s)"
+                   % (changed, self.shots["reset-cancelled"]))
+
         self.step("File > Reset..., then the main window's close box while the dialog is open")
         self.choose_menu(0, 0, 2)
         scen = self.p.wait_shown("scenario")

@@ -635,6 +635,86 @@ TEST_F(WindowConstruction, ADialogOpensWithTheKeyboardInItsFirstTextField) {
 }
 
 namespace {
+// A dialog with a text field and two buttons, Okay its default button when it has one.
+class WindowReturn : public Window {
+  public:
+    static bool& hasDefault() {
+        static bool v = true;
+        return v;
+    }
+    std::vector<std::string> pressed;
+    void Layout() override {
+        ApplyPropertyList(*this, kWindowList);
+        Frame = 2;
+    }
+    void CreateControls() override {
+        add<EditField>("Field", 0, 10, "");
+        add<PushButton>("Okay", 2, 40, "Okay");
+        add<PushButton>("Cancel", 1, 70, "Cancel");
+        std::dynamic_pointer_cast<PushButton>(ControlByName("Okay"))->Default = hasDefault();
+    }
+    template <class C>
+    void add(const std::string& name, int32_t tabIndex, int top, const std::string& caption) {
+        auto c = New<C>();
+        ApplyPropertyList(*c, controlList(name, NoIndex, 10, top, 100, 22) +
+                                  PropertyListBuilder()
+                                      .integer("TabIndex", tabIndex)
+                                      .text("Caption", caption)
+                                      .bytes());
+        AddControl(name, c);
+        InstallInstanceEventHandler(*c, "Action",
+                                    [this](Control& me) { pressed.push_back(me.Name); });
+    }
+    bool shownAsDefault(const char* name) {
+        return uitest::ShownAsDefault(*std::dynamic_pointer_cast<RectControl>(ControlByName(name)));
+    }
+};
+} // namespace
+
+// Return and Enter press the push button that has the keyboard, and only when none has it
+// the window's default button; the button that Return would press is the one drawn as the
+// default. Space presses the focused button too.
+TEST_F(WindowConstruction, ReturnPressesTheFocusedButtonElseTheDefault) {
+    using Pressed = std::vector<std::string>;
+    for (bool hasDefault : {true, false}) {
+        SCOPED_TRACE(hasDefault ? "with a default button" : "without a default button");
+        WindowReturn::hasDefault() = hasDefault;
+        auto w = ImplicitInstance<WindowReturn>("WindowReturn.WindowReturn");
+        w->Show();
+        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+        ASSERT_EQ(uitest::FocusedName(*w), "Field");
+        EXPECT_EQ(w->shownAsDefault("Okay"), hasDefault);
+        EXPECT_FALSE(w->shownAsDefault("Cancel"));
+        uitest::PressKeysOnKeyboard(*w, "Return");
+        EXPECT_EQ(w->pressed, hasDefault ? Pressed{"Okay"} : Pressed{});
+
+        for (const char* key : {"Return", "Enter", "Space"}) {
+            SCOPED_TRACE(key);
+            w->pressed.clear();
+            uitest::PressKeysOnKeyboard(*w, "Tab");
+            ASSERT_EQ(uitest::FocusedName(*w), "Cancel");
+            EXPECT_TRUE(w->shownAsDefault("Cancel"));
+            EXPECT_FALSE(w->shownAsDefault("Okay"));
+            uitest::PressKeysOnKeyboard(*w, key);
+            EXPECT_EQ(w->pressed, Pressed{"Cancel"});
+            // On to Okay, then back to the field: the default is drawn as such again.
+            uitest::PressKeysOnKeyboard(*w, "Tab");
+            EXPECT_TRUE(w->shownAsDefault("Okay"));
+            EXPECT_FALSE(w->shownAsDefault("Cancel"));
+            uitest::PressKeysOnKeyboard(*w, "Tab");
+            ASSERT_EQ(uitest::FocusedName(*w), "Field");
+            EXPECT_EQ(w->shownAsDefault("Okay"), hasDefault);
+        }
+        // A held Return presses the focused button once, not again with each repeat.
+        w->pressed.clear();
+        uitest::PressKeysOnKeyboard(*w, "Tab");
+        uitest::HoldKeyOnKeyboard(*w, "Return", 3);
+        EXPECT_EQ(w->pressed, Pressed{"Cancel"});
+        w->Close();
+    }
+}
+
+namespace {
 // A window of a given frame and placement, built under the name it is asked for.
 class WindowPlaced : public Window {
   public:
