@@ -253,6 +253,29 @@ void Window::applyWindowSettings() {
     }
 }
 
+namespace {
+// The screen that holds the window (its middle, or else where the window system put it).
+QScreen* screenOf(const QWidget* w) {
+    if (QScreen* s = QGuiApplication::screenAt(w->frameGeometry().center())) return s;
+    return w->screen();
+}
+
+// The frame's thickness around a window's contents, once the window system has framed it.
+QMargins frameOf(const QWidget* w) {
+    const QRect frame = w->frameGeometry(), inner = w->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// Where a frame of that size whose top-left corner the program chose at `at` lies wholly in
+// the area; a frame larger than the area keeps its top-left corner, and so its title bar, in it.
+QPoint keptInside(QPoint at, QSize frame, const QRect& area) {
+    const int x = std::max(std::min(at.x(), area.right() + 1 - frame.width()), area.left());
+    const int y = std::max(std::min(at.y(), area.bottom() + 1 - frame.height()), area.top());
+    return {x, y};
+}
+} // namespace
+
 void Window::placeOnScreen() {
     TopLevel* top = impl_->top;
     if (!top || placed_) return;
@@ -261,17 +284,25 @@ void Window::placeOnScreen() {
     // Placement 0 leaves a document or floating window to the window system; a dialog goes
     // over the main window it belongs to.
     if (Placement == 0 && !isDialog()) return;
-    QRect area;
-    if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
+    const QWidget* over = nullptr;
     if (Placement == 0) {
-        if (Window* main = documentWindow(this)) area = main->topLevelWidget()->frameGeometry();
-    } else if ((Placement == 1 || Placement == 3) && QApplication::activeWindow()) {
-        area = QApplication::activeWindow()->frameGeometry();
+        if (Window* main = documentWindow(this)) over = main->topLevelWidget();
+    } else if (Placement == 1 || Placement == 3) {
+        over = QApplication::activeWindow();
     }
-    if (area.isValid()) {
-        QSize size = top->sizeHint();
-        top->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
+    QScreen* screen = over ? screenOf(over) : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = over ? over->frameGeometry() : screen->availableGeometry();
+    const QSize size = top->sizeHint();
+    // The window manager frames a window only once it is shown: until then the frame of the
+    // window it goes over, framed by the same window manager, stands in for its own.
+    QMargins frame = frameOf(top);
+    if (frame.isNull() && over) frame = frameOf(over);
+    const QSize framed = size.grownBy(frame);
+    // Over a window that lies partly off the screen, the centre may be too: the window is
+    // kept on the screen, where it can be answered.
+    top->move(keptInside(area.center() - QPoint(size.width() / 2, size.height() / 2), framed,
+                         screen->availableGeometry()));
 }
 
 void Window::Show() {

@@ -14,6 +14,8 @@
 // Placement, applied when the window is built and again when it is first shown: 0 where
 // the window system puts a document window, and a dialog centred over the main window (on
 // the screen without one); 1 and 3 centred on the front window; 2 centred on the screen.
+// A window so placed is then kept inside the available area of the screen that holds the
+// window it goes over. A position that the program sets itself is left as it is.
 
 #include "platform/Control.h"
 #include "platform/Registry.h"

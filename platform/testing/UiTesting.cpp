@@ -222,6 +222,14 @@ std::pair<int, int> ScreenCentre() {
     return {c.x(), c.y()};
 }
 
+bool LiesOnScreen(const Window& window, bool cornerOnly) {
+    QWidget* top = window.topLevelWidget();
+    QScreen* screen = top ? top->screen() : nullptr;
+    if (!screen) return false;
+    const QRect frame = top->frameGeometry(), area = screen->availableGeometry();
+    return cornerOnly ? area.contains(frame.topLeft()) : area.contains(frame);
+}
+
 bool IsTransientFor(const Window& child, const Window& parent) {
     QWidget* c = child.topLevelWidget();
     QWidget* p = parent.topLevelWidget();

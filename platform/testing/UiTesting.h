@@ -58,6 +58,9 @@ std::pair<int, int> ClientSize(const Window& window);
 // available area.
 std::pair<int, int> WindowCentre(const Window& window);
 std::pair<int, int> ScreenCentre();
+// Whether the window, its frame included, lies wholly inside the available area of the screen
+// that holds it; with `cornerOnly`, whether its top-left corner does.
+bool LiesOnScreen(const Window& window, bool cornerOnly = false);
 // Whether the window system is told that `child` belongs to `parent` (a transient window).
 bool IsTransientFor(const Window& child, const Window& parent);
 } // namespace uitest

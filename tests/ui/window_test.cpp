@@ -722,10 +722,14 @@ class WindowPlaced : public Window {
         static std::pair<int, int> v;
         return v;
     }
+    static std::pair<int, int>& size() { // of the next one built
+        static std::pair<int, int> v{200, 120};
+        return v;
+    }
     void Layout() override {
         ApplyPropertyList(*this, PropertyListBuilder()
-                                     .integer("Width", 200)
-                                     .integer("Height", 120)
+                                     .integer("Width", size().first)
+                                     .integer("Height", size().second)
                                      .integer("Frame", next().first)
                                      .integer("Placement", next().second)
                                      .boolean("Resizeable", false)
@@ -783,6 +787,42 @@ TEST_F(WindowConstruction, DialogsOpenOverTheMainWindowTheyBelongTo) {
     Shown(builtEarlier);
     EXPECT_TRUE(SameCentre(uitest::WindowCentre(*builtEarlier), uitest::WindowCentre(*main)));
     EXPECT_TRUE(uitest::IsTransientFor(*builtEarlier, *main));
+}
+
+// A window that the platform places lies wholly on the screen, also over a main window that
+// lies mostly off it; one larger than the screen keeps its top-left corner, its title bar,
+// on it. A position that the program sets itself is kept as it is.
+TEST_F(WindowConstruction, PlacedWindowsLieOnTheScreen) {
+    auto main = Shown(Placed("OnScreenMain", 0, 2));
+    const auto [cx, cy] = uitest::ScreenCentre();
+    main->setLeft(2 * cx - 60);
+    main->setTop(2 * cy - 40);
+    ASSERT_TRUE(uitest::WaitUntil([&] { return main->Left() == 2 * cx - 60; }));
+    ASSERT_FALSE(uitest::LiesOnScreen(*main));
+
+    for (auto [name, frame, placement] :
+         {std::tuple{"OnScreenModal1", 1, 0}, std::tuple{"OnScreenModal2", 2, 0},
+          std::tuple{"OnScreenFront", 2, 1}, std::tuple{"OnScreenCentred", 2, 2},
+          std::tuple{"OnScreenFloating", 3, 3}}) {
+        SCOPED_TRACE(name);
+        // Placements 1 and 3 go over the front window: the main window.
+        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*main); }));
+        auto w = Shown(Placed(name, frame, placement));
+        EXPECT_TRUE(uitest::LiesOnScreen(*w));
+        w->Close();
+    }
+
+    WindowPlaced::size() = {4 * cx, 4 * cy};
+    auto big = Shown(Placed("OnScreenLarger", 2, 0));
+    WindowPlaced::size() = {200, 120};
+    EXPECT_TRUE(uitest::LiesOnScreen(*big, /*cornerOnly=*/true));
+    big->Close();
+
+    auto set = Placed("OnScreenSet", 3, 3);
+    set->setLeft(-30);
+    set->setTop(2 * cy + 10);
+    Shown(set);
+    EXPECT_TRUE(uitest::WaitUntil([&] { return set->Left() == -30 && set->Top() == 2 * cy + 10; }));
 }
 
 // A label's text is measured as the label lays it out: on one line unless it wraps, and
