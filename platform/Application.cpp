@@ -1,8 +1,12 @@
 #include "platform/Application.h"
+#include "platform/EditItemsImpl.h"
 #include "platform/Menu.h"
 #include "platform/MenuImpl.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 std::shared_ptr<Application>& appObject() {
@@ -41,10 +45,17 @@ std::shared_ptr<Application> GetAppObject() { return appObject(); }
 
 void EnableMenuItems() {
     auto app = appObject();
-    if (app && app->MenuBar) ResetMenuEnabling(*app->MenuBar);
-    // Window menu bars that are not the application's are reset too.
+    std::vector<MenuItem*> bars;
+    if (app && app->MenuBar) bars.push_back(app->MenuBar.get());
+    // Window menu bars that are not the application's are brought up to date too.
     for (auto& w : OpenWindows())
-        if (w->MenuBar && (!app || w->MenuBar != app->MenuBar)) ResetMenuEnabling(*w->MenuBar);
+        if (w->MenuBar && std::find(bars.begin(), bars.end(), w->MenuBar.get()) == bars.end())
+            bars.push_back(w->MenuBar.get());
+    for (MenuItem* bar : bars) {
+        ResetMenuEnabling(*bar);
+        // The platform's own part, before the program's: the standard Edit items.
+        EnableEditItems(*bar);
+    }
     if (app) app->Event_EnableMenuItems();
     RefreshAllMenuBars();
 }

@@ -1,5 +1,6 @@
 #include "platform/Menu.h"
 #include "platform/Application.h"
+#include "platform/EditItemsImpl.h"
 #include "platform/MenuImpl.h"
 #include "platform/QtText.h"
 #include "platform/Runtime.h"
@@ -38,6 +39,7 @@ void ResetMenuEnabling(MenuItem& root) {
 
 bool ChooseMenuItem(const MenuItem& item) {
     if (auto app = GetAppObject(); app && app->HandleMenu(item.Name)) return true;
+    if (PerformEditItem(item)) return true;
     if (dynamic_cast<const QuitMenuItem*>(&item)) {
         RuntimeQuit();
         return true;

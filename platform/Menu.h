@@ -6,6 +6,11 @@
 // enable items. Choosing an item runs the application's handler bound to its Name; a
 // QuitMenuItem without a handler ends the event loop. Text "-" is a separator. A
 // KeyboardShortcut "Cmd+Q" means Ctrl+Q here.
+//
+// The standard Edit items (EditUndo, EditCut, EditCopy, EditPaste, EditClear) are the
+// platform's: it enables them, before the application's event, where they apply to the text
+// field that has the keyboard in the window that shows the bar, and choosing one that has
+// no handler acts on that field.
 
 #include "platform/Object.h"
 

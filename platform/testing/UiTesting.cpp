@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -202,6 +203,12 @@ void ChooseMenu(const Window& window, int menu, int item) {
     ShowMenu(window, menu);
     QAction* a = m->actions()[item];
     if (a->isEnabled()) a->trigger();
+}
+
+std::string ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 std::pair<int, int> ClientSize(const Window& window) {

@@ -52,6 +52,9 @@ std::string MenuItemShortcut(const Window& window, int menu, int item);
 void ShowMenu(const Window& window, int menu);
 // Chooses an item as a click on it would.
 void ChooseMenu(const Window& window, int menu, int item);
+// The text on the desktop's clipboard, and putting text there.
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
 // The size of the window's client area as shown.
 std::pair<int, int> ClientSize(const Window& window);
 // The centre of the window on the screen, frame and menu bar included, and of the screen's

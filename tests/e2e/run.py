@@ -338,6 +338,56 @@ class Lesson:
         self.s.click(pop.x + pop.w // 2, pop.y + pop.h * (item + 0.5) / items)
         wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the menu to close")
 
+    def choose_menu_row(self, menu, row, name):
+        """Clicks a menu title of the main window, then the row-th item of its menu (counted
+        from 0, separators left out), found by the text in the open menu."""
+        w = self.main()
+        a, b = self.menu_titles(w)[menu]
+        before = self.p.popups()
+        self.s.click((a + b) // 2, w.y + self.p.menu_h // 2)
+        pop = self.p.wait_popup(before)
+        time.sleep(0.2)
+        img = self.shot("menu-%d-%s" % (menu, name.lower()))
+        menu_img = img.crop(pop.x, pop.y, pop.w, pop.h)
+        counts = {}
+        for px in menu_img.pixels():
+            counts[px] = counts.get(px, 0) + 1
+        ground = max(counts, key=counts.get)
+        # Rows with text, enabled or grey; a separator or the menu's frame is a line or two.
+        inked = [any(sum(abs(c - g) for c, g in zip(menu_img.pixel(x, y), ground)) > 60
+                     for x in range(4, pop.w - 4)) for y in range(pop.h)]
+        runs, start = [], None
+        for y, on in enumerate(inked + [False]):
+            if on and start is None:
+                start = y
+            elif not on and start is not None:
+                if y - start >= 5:
+                    runs.append((start, y))
+                start = None
+        self.check(row < len(runs), "the menu shows %d items, no %s" % (len(runs), name))
+        top, bottom = runs[row]
+        self.s.click(pop.x + pop.w // 3, pop.y + (top + bottom) // 2)
+        wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the menu to close")
+
+    def edit(self, item):
+        """Chooses an item of the Edit menu with the pointer."""
+        self.choose_menu_row(1, ["Undo", "Cut", "Copy", "Paste", "Clear"].index(item), item)
+        time.sleep(0.2)
+
+    def select_with_pointer(self, w, kind, field):
+        """Selects a field's whole text with a drag of the pointer across it."""
+        x, y = self.at(w, kind, (field[0] + 1, field[1] + field[3] // 2, 0, 0))
+        self.s.drag(x, y, x + field[2] + 20, y, steps=6)
+
+    def check_drawn_as(self, main, field, like, label, what):
+        """The main window's field looks like another one, pixel for pixel, once the window
+        itself has taken the keyboard (so that no field shows a cursor or a focus frame)."""
+        self.click(main, "main", (600, 250, 1, 1))
+        time.sleep(0.3)
+        img = self.shot(label)
+        self.check(self.crop(img, main, "main", field).differs(
+            self.crop(img, main, "main", like)) == 0, "%s (%s)" % (what, self.shots[label]))
+
     def check_over(self, w, main, what):
         """The window belongs to the main window (WM_TRANSIENT_FOR names it) and opens centred
         over it, within what the frames' title bars leave open."""
@@ -468,6 +518,22 @@ class Lesson:
             self.s.key("ctrl+a", "BackSpace")
             if name:
                 self.s.type(name)
+
+        self.step("Edit > Copy and Edit > Paste from one pool's name field into another")
+        named, empty, other = POOL_FIELDS[0], POOL_FIELDS[1], POOL_FIELDS[2]
+        self.select_with_pointer(main, "main", named)
+        self.edit("Copy")
+        copied = s.x(["xclip", "-o", "-selection", "clipboard"], check=False)
+        self.check(copied == "Caught in top pond",
+                   "Edit > Copy put %r on the clipboard, not the selected name" % copied)
+        self.click(main, "main", empty)
+        self.edit("Paste")
+        self.check_drawn_as(main, empty, named, "edit-pasted",
+                            "the field does not show the name pasted by Edit > Paste")
+        self.select_with_pointer(main, "main", empty)
+        self.edit("Clear")
+        self.check_drawn_as(main, empty, other, "edit-cleared",
+                            "the field is not empty after Edit > Clear")
 
         self.step("Run for three seconds, then Pause")
         main = self.main()

@@ -1,7 +1,9 @@
 // Menus, the application object and its event loop, seen through a window that shows the
 // application's menu bar.
 #include "platform/Application.h"
+#include "platform/Controls.h"
 #include "platform/Menu.h"
+#include "platform/PropertyList.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
 #include "platform/testing/UiTesting.h"
@@ -10,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -219,4 +222,121 @@ TEST_F(Menus, ShortcutsActAfterTheWindowThatShowsTheBarHasClosed) {
     uitest::Post([&] { uitest::PressKeys(*floating, "Ctrl+Q"); }, 50);
     EXPECT_EQ(RuntimeRun(), 0);
     EXPECT_FALSE(deadline.fired()) << "Ctrl+Q did not end the event loop";
+}
+
+namespace {
+// A window that shows a bar with the standard Edit menu, two text fields and a button.
+class WindowEditing : public Window {
+  public:
+    void Layout() override {
+        MenuBar = GetAppObject()->MenuBar;
+        Title = "Editing";
+        setWidth(240);
+        setHeight(120);
+    }
+    void CreateControls() override {
+        add<EditField>("Field", 10, "x");
+        add<EditField>("Other", 40, "copied text");
+        add<PushButton>("Button", 70, "");
+    }
+    template <class C> void add(const std::string& name, int top, const std::string& text) {
+        auto c = New<C>();
+        ApplyPropertyList(*c, PropertyListBuilder()
+                                  .integer("Left", 10)
+                                  .integer("Top", top)
+                                  .integer("Width", 200)
+                                  .integer("Height", 22)
+                                  .text("Text", text)
+                                  .text("Caption", name)
+                                  .bytes());
+        AddControl(name, c);
+    }
+    EditField& field(const char* name) {
+        return *std::dynamic_pointer_cast<EditField>(ControlByName(name));
+    }
+};
+
+// The program gives the Edit items neither handlers nor enabling: the platform does both.
+class EditItems : public testing::Test {
+  protected:
+    void SetUp() override {
+        app = std::make_shared<Application>();
+        app->MenuBar = std::make_shared<MenuBar>();
+        app->MenuBar->Append(item("EditMenu", "Edit"));
+        auto edit = app->MenuBar->Child("EditMenu");
+        for (auto [name, text, key] :
+             {std::tuple{"EditUndo", "Undo", "Cmd+Z"}, std::tuple{"EditSep", "-", ""},
+              std::tuple{"EditCut", "Cut", "Cmd+X"}, std::tuple{"EditCopy", "Copy", "Cmd+C"},
+              std::tuple{"EditPaste", "Paste", "Cmd+V"}, std::tuple{"EditClear", "Clear", ""}})
+            edit->Append(item(name, text, key));
+        RuntimeRegisterAppObject(app);
+        uitest::SetClipboardText("");
+        w = ImplicitInstance<WindowEditing>("WindowEditing.WindowEditing");
+        w->Show();
+        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+    }
+    void TearDown() override {
+        CloseAllWindows();
+        RuntimeReleaseAppObject();
+        uitest::SetClipboardText("");
+    }
+    // Undo, Cut, Copy, Paste, Clear: enabled as the menu shows them when it opens.
+    std::vector<bool> enabled() {
+        uitest::ShowMenu(*w, 0);
+        auto shown = uitest::MenuItemEnabled(*w, 0);
+        shown.erase(shown.begin() + 1); // the separator
+        return shown;
+    }
+    void choose(int item) { uitest::ChooseMenu(*w, 0, item); }
+    enum { Undo = 0, Cut = 2, Copy = 3, Paste = 4, Clear = 5 };
+    std::shared_ptr<Application> app;
+    std::shared_ptr<WindowEditing> w;
+};
+using Enabled = std::vector<bool>;
+} // namespace
+
+TEST_F(EditItems, ApplyToTheFocusedTextField) {
+    EXPECT_EQ(enabled(), Enabled(5, false)) << "no field has the keyboard";
+
+    uitest::Click(w->field("Other"));
+    uitest::PressKeysOnKeyboard(*w, "Ctrl+A");
+    EXPECT_EQ(enabled(), (Enabled{false, true, true, false, true})) << "a selection";
+    choose(Copy);
+    EXPECT_EQ(uitest::ClipboardText(), "copied text");
+    EXPECT_EQ(w->field("Other").Text(), "copied text");
+
+    uitest::Click(w->field("Field"));
+    uitest::PressKeysOnKeyboard(*w, "End");
+    EXPECT_EQ(enabled(), (Enabled{false, false, false, true, false})) << "text to paste";
+    choose(Paste);
+    EXPECT_EQ(w->field("Field").Text(), "xcopied text");
+    EXPECT_TRUE(enabled()[0]) << "the paste can be undone";
+    choose(Undo);
+    EXPECT_EQ(w->field("Field").Text(), "x");
+
+    // The field's own keys: one paste, not a second one by the Paste item's shortcut.
+    uitest::PressKeysOnKeyboard(*w, "Ctrl+V");
+    EXPECT_EQ(w->field("Field").Text(), "xcopied text");
+    uitest::PressKeysOnKeyboard(*w, "Ctrl+A");
+    choose(Cut);
+    EXPECT_EQ(w->field("Field").Text(), "");
+    EXPECT_EQ(uitest::ClipboardText(), "xcopied text");
+
+    uitest::Click(w->field("Other"));
+    uitest::PressKeysOnKeyboard(*w, "Ctrl+A");
+    choose(Clear);
+    EXPECT_EQ(w->field("Other").Text(), "");
+    EXPECT_EQ(uitest::ClipboardText(), "xcopied text") << "Clear leaves the clipboard alone";
+}
+
+// Items left enabled by the last update do nothing once no field has the keyboard.
+TEST_F(EditItems, DoNothingWithoutAFocusedField) {
+    uitest::SetClipboardText("pasted");
+    uitest::Click(w->field("Field"));
+    EnableMenuItems();
+    uitest::Click(*std::dynamic_pointer_cast<RectControl>(w->ControlByName("Button")));
+    EXPECT_EQ(uitest::FocusedName(*w), "Button");
+    uitest::PressKeysOnKeyboard(*w, "Ctrl+V");
+    EXPECT_EQ(w->field("Field").Text(), "x");
+    EXPECT_EQ(enabled(), Enabled(5, false));
 }
