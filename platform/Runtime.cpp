@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -27,6 +28,7 @@ int openMessageBoxes = 0;
 
 seams::TextHandler msgBoxHandler;
 seams::TextHandler showURLHandler;
+seams::URLOpener urlOpener;
 seams::TicksSource ticksSource;
 seams::ClockSource clockSource;
 seams::TextHandler unhandledHandler;
@@ -51,11 +53,22 @@ void realMsgBox(const std::string& text) {
 }
 
 void realShowURL(const std::string& address) {
-    if (headlessMode) {
+    if (headlessMode && !urlOpener) {
         std::fprintf(stderr, "ShowURL: %s\n", address.c_str());
         return;
     }
-    QDesktopServices::openUrl(QUrl(toQt(address)));
+    const bool opened =
+        urlOpener ? urlOpener(address) : QDesktopServices::openUrl(QUrl(toQt(address)));
+    if (opened) return;
+    // Without a browser (or a launcher that finds one) the toolkit only tells stderr: the
+    // page is named, so that it can be opened by hand.
+    const QUrl url(toQt(address));
+    const std::string where =
+        url.isLocalFile() ? "file:\r\r" + fromQt(QDir::toNativeSeparators(url.toLocalFile()))
+                          : "address:\r\r" + address;
+    MsgBox("No web browser could be started to show the page. It can be opened by hand from "
+           "this " +
+           where);
 }
 
 // The offscreen platform of a headless run has no window system to raise a window or to
@@ -183,6 +196,11 @@ TextHandler setShowURLHandler(TextHandler handler) {
 TextHandler setUnhandledExceptionHandler(TextHandler handler) {
     auto old = std::move(unhandledHandler);
     unhandledHandler = std::move(handler);
+    return old;
+}
+URLOpener setURLOpener(URLOpener opener) {
+    auto old = std::move(urlOpener);
+    urlOpener = std::move(opener);
     return old;
 }
 TicksSource setTicksSource(TicksSource source) {

@@ -43,7 +43,8 @@ std::chrono::steady_clock::time_point RuntimeClock();
 void MsgBox(const std::string& text);
 // Whether a message box is waiting for its answer (its event loop runs meanwhile).
 bool RuntimeMessageBoxOpen();
-// Opens the address in the user's browser.
+// Opens the address in the user's browser. When no browser can be started, a message box
+// says so and names the page, a file by its path.
 void ShowURL(const std::string& address);
 
 // Called once per pass of every loop of the program. It dispatches no input or timer
@@ -54,11 +55,16 @@ namespace seams {
 using TextHandler = std::function<void(const std::string&)>;
 using TicksSource = std::function<int32_t()>;
 using ClockSource = std::function<std::chrono::steady_clock::time_point()>;
+// Hands an address to the browser; returns whether a browser could be started for it.
+using URLOpener = std::function<bool(const std::string&)>;
 
 // Each setter installs a handler and returns the previous one; an empty function restores
 // the real behaviour.
 TextHandler setMsgBoxHandler(TextHandler handler);
 TextHandler setShowURLHandler(TextHandler handler);
+// Stands in for the toolkit's handing of an address to the browser, below ShowURL's own
+// handling (also in a headless run, which otherwise only reports the address on stderr).
+URLOpener setURLOpener(URLOpener opener);
 TicksSource setTicksSource(TicksSource source);
 ClockSource setClockSource(ClockSource source);
 // Receives the text of every unhandled exception in place of the message box.

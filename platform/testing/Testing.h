@@ -30,6 +30,25 @@ using ShowURLRecorder = TextRecorder<&seams::setShowURLHandler>;
 // The text of every unhandled exception, instead of a box.
 using UnhandledExceptionRecorder = TextRecorder<&seams::setUnhandledExceptionHandler>;
 
+// Stands in for the browser below ShowURL: notes each address handed to it and answers
+// whether a browser could be started for it.
+class FakeBrowser {
+  public:
+    explicit FakeBrowser(bool starts) {
+        previous_ = seams::setURLOpener([this, starts](const std::string& address) {
+            addresses.push_back(address);
+            return starts;
+        });
+    }
+    ~FakeBrowser() { seams::setURLOpener(previous_); }
+    FakeBrowser(const FakeBrowser&) = delete;
+    FakeBrowser& operator=(const FakeBrowser&) = delete;
+    std::vector<std::string> addresses;
+
+  private:
+    seams::URLOpener previous_;
+};
+
 // Makes Ticks return a fixed value.
 class FixedTicks {
   public:

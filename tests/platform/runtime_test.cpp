@@ -28,6 +28,30 @@ TEST(Runtime, MsgBoxAndShowURLGoToTheInnermostRecorder) {
     EXPECT_EQ(outerURLs.texts, (std::vector<std::string>{"b"}));
 }
 
+// A browser that cannot be started is said so in one message box that names the page, a
+// file by its path, so that it can be opened by hand; a browser that starts says nothing.
+TEST(Runtime, ShowURLSaysSoWhenNoBrowserCanBeStarted) {
+    const std::string said = "No web browser could be started to show the page. It can be "
+                             "opened by hand from this ";
+    for (auto [address, named] :
+         {std::pair{"file:///usr/share/tarnwick/tarnwick%20page.html",
+                    "file:\r\r/usr/share/tarnwick/tarnwick page.html"},
+          std::pair{"https://example.org/page", "address:\r\rhttps://example.org/page"}}) {
+        SCOPED_TRACE(address);
+        MsgBoxRecorder boxes;
+        {
+            FakeBrowser browser(/*starts=*/true);
+            ShowURL(address);
+            EXPECT_EQ(browser.addresses, std::vector<std::string>{address});
+            EXPECT_TRUE(boxes.texts.empty());
+        }
+        FakeBrowser none(/*starts=*/false);
+        ShowURL(address);
+        EXPECT_EQ(none.addresses, std::vector<std::string>{address});
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{said + named});
+    }
+}
+
 TEST(Runtime, TicksCountSixtiethsOfASecondUnlessFixed) {
     {
         FixedTicks fixed(42);
