@@ -4,13 +4,14 @@
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
             python3 xvfb xdotool x11-utils imagemagick openbox xclip desktop-file-utils \
-            tesseract-ocr dpkg-dev
+            tesseract-ocr dpkg-dev lintian
 BUILD      := build
 BUILD_SAN  := build-san
 BUILD_FUZZ := build-fuzz
 FUZZ_TIME  ?= 30
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
+MAINTAINER ?=
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run install package test test-plain test-san test-fuzz test-e2e bench docs-screenshots clean
@@ -46,8 +47,11 @@ install: build
 
 # A Debian package of the same install under /usr, for classroom machines:
 # $(BUILD)/tarnwick_<version>_<arch>.deb, its Depends computed from the binary by dpkg-shlibdeps.
+# MAINTAINER="Name <address>" names its Maintainer and its changelog's signer; without it
+# (also after a package built with one) the package names the placeholder.
 package: build
 	rm -f $(BUILD)/tarnwick_*.deb
+	cmake -S . -B $(BUILD) -DTARNWICK_MAINTAINER="$(MAINTAINER)" >/dev/null
 	cmake --build $(BUILD) --target package
 
 test-plain: build
@@ -83,7 +87,8 @@ test-fuzz: deps $(BUILD_FUZZ)/build.ninja
 # driven by pointer and keys through a whole lesson; screenshots and logs in $(BUILD)/e2e/.
 # Then the program installed into a temporary prefix: its desktop entry validated, and the
 # installed binary started on the same X server; then the same for the Debian package, its
-# control fields and file list checked, unpacked into a temporary folder.
+# control fields, file list, copyright and changelog checked and lintian run on it, unpacked
+# into a temporary folder.
 test-e2e: package
 	@prefix=$$(mktemp -d) && trap 'rm -rf "$$prefix"' EXIT && \
 	  cmake --install $(BUILD) --prefix "$$prefix" >/dev/null && \

@@ -14,12 +14,15 @@ what it saw and the screenshot of the moment, and exits 1.
 """
 
 import argparse
+import gzip
+import io
 import os
 import re
 import shutil
 import signal
 import subprocess
 import sys
+import tarfile
 import tempfile
 import time
 import traceback
@@ -829,12 +832,17 @@ class Lesson:
         """The program as installed under prefix (bin/tarnwick, share/...), started from
         another folder."""
         prefix = os.path.abspath(prefix)
-        self.step("%s program: its desktop entry, icon and page are in place" % tag)
+        self.step("%s program: its desktop entry, icon, page and manual page are in place" % tag)
         entry = os.path.join(prefix, "share", "applications", "tarnwick.desktop")
         page = os.path.join(prefix, "share", "tarnwick", "tarnwick.html")
         icon = os.path.join(prefix, "share", "icons", "hicolor", "scalable", "apps", "tarnwick.svg")
-        for path in (entry, page, icon):
+        manual = os.path.join(prefix, "share", "man", "man1", "tarnwick.1.gz")
+        for path in (entry, page, icon, manual):
             self.check(os.path.isfile(path), "the install has no %s" % path)
+        r = subprocess.run(["man", "--warnings", "-l", manual], capture_output=True, text=True,
+                           env=dict(os.environ, MANWIDTH="80"))
+        self.check(r.returncode == 0 and not r.stderr.strip() and "Ctrl+Q" in r.stdout,
+                   "man -l %s renders no page without warnings: %s" % (manual, r.stderr))
         r = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
         self.check(r.returncode == 0 and not r.stdout.strip(),
                    "desktop-file-validate finds fault with %s: %s" % (entry, r.stdout + r.stderr))
@@ -866,8 +874,10 @@ class Lesson:
         self.quit_by_keys(main)
 
     def package_run(self, deb):
-        """The Debian package: its control fields and exactly the install's four files under
-        /usr; then the program unpacked from it (not installed) runs like an installed one."""
+        """The Debian package: its control fields, its version against the one its program
+        shows, exactly the install's files under /usr with Debian's copyright and changelog,
+        and what lintian says of it; then the program unpacked from it (not installed) runs
+        like an installed one."""
         self.step("package: control fields")
         fields = {}
         for name in ("Package", "Version", "Architecture", "Maintainer", "Section",
@@ -876,10 +886,24 @@ class Lesson:
             self.check(r.returncode == 0, "dpkg-deb -f %s %s failed: %s" % (deb, name, r.stderr))
             fields[name] = r.stdout.strip()
         self.check(fields["Package"] == "tarnwick", "the package is called %r" % fields["Package"])
-        with open(os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")) as f:
-            version = re.search(r"project\(Tarnwick VERSION (\S+)", f.read()).group(1)
-        self.check(fields["Version"] == version,
-                   "the package's version is %r, the program's %s" % (fields["Version"], version))
+        contents = self.package_contents(deb)
+        # The version that the program shows, read out of the binary that the package ships:
+        # the splash's version line and the About window's credits are string constants of
+        # the program's source (CoverTexts), which the compiler puts as they are into the
+        # binary, and which the windows draw unchanged. Taken from CMakeLists.txt, the
+        # version would repeat the build file that also made the package's Version, and OCR
+        # of the splash's small line could take a 1 for an l.
+        binary = contents.get("bin/tarnwick", b"")
+        shown = re.findall(rb"Tarnwick version ([^\x00\s]+)\x00", binary)
+        about = re.findall(rb"Tarnwick, version ([^\x00\s]+?)\.\r\r(.*?)\r\r", binary, re.S)
+        self.check(len(shown) == 1 and len(about) == 1,
+                   "the packaged program holds %d version lines and %d credits texts, not one "
+                   "of each" % (len(shown), len(about)))
+        version = shown[0].decode()
+        terms = about[0][1].decode()
+        self.check(fields["Version"] == version == about[0][0].decode(),
+                   "the package's version is %r, its program's splash shows %r and its About "
+                   "window %r" % (fields["Version"], version, about[0][0].decode()))
         arch = subprocess.run(["dpkg", "--print-architecture"], capture_output=True,
                               text=True).stdout.strip()
         self.check(os.path.basename(deb) == "tarnwick_%s_%s.deb" % (version, arch)
@@ -901,7 +925,7 @@ class Lesson:
         self.check("libqt6test6" not in depends, "the package depends on Qt Test, which only "
                    "the tests use: %r" % fields["Depends"])
 
-        self.step("package: the install's four files under /usr")
+        self.step("package: the install's five files under /usr, and its copyright and changelog")
         r = subprocess.run(["dpkg-deb", "-c", deb], capture_output=True, text=True)
         self.check(r.returncode == 0, "dpkg-deb -c %s failed: %s" % (deb, r.stderr))
         paths = [line.split(None, 5)[5].split(" -> ")[0] for line in r.stdout.splitlines()]
@@ -909,10 +933,53 @@ class Lesson:
         want = sorted("./usr/" + p for p in (
             "bin/tarnwick", "share/tarnwick/tarnwick.html",
             "share/applications/tarnwick.desktop",
-            "share/icons/hicolor/scalable/apps/tarnwick.svg"))
+            "share/icons/hicolor/scalable/apps/tarnwick.svg",
+            "share/man/man1/tarnwick.1.gz",
+            "share/doc/tarnwick/copyright", "share/doc/tarnwick/changelog.gz"))
         self.check(files == want, "the package holds %s, not %s" % (files, want))
         outside = [p for p in paths if p != "./" and not p.startswith("./usr/")]
         self.check(not outside, "the package puts %s outside /usr" % outside)
+        for path in ("share/doc/tarnwick/changelog.gz", "share/man/man1/tarnwick.1.gz"):
+            data = contents[path]
+            # gzip -9n: the header's flags name no file, its time is 0, and its extra flags
+            # say "maximum compression".
+            self.check(data[:3] == b"\x1f\x8b\x08" and not data[3] & 0x08
+                       and data[4:8] == b"\0\0\0\0" and data[8] == 2,
+                       "%s is not compressed with gzip -9n: its header is %s"
+                       % (path, data[:10].hex(" ")))
+        changelog = gzip.decompress(contents["share/doc/tarnwick/changelog.gz"]).decode()
+        entry = re.match(r"tarnwick \(([^()\s]+)\) [^;]+; urgency=\w+\n", changelog)
+        self.check(entry and entry.group(1) == fields["Version"],
+                   "the changelog's first entry is not for version %s: %r"
+                   % (fields["Version"], changelog.split("\n")[0]))
+        signer = re.search(r"^ -- (.+?)  \S", changelog, re.M)
+        self.check(signer and signer.group(1) == fields["Maintainer"],
+                   "the changelog's entry is signed by %r, the package's maintainer is %r"
+                   % (signer and signer.group(1), fields["Maintainer"]))
+        copyright_ = contents["share/doc/tarnwick/copyright"].decode()
+        paragraphs = [p for p in copyright_.split("\n\n") if p.strip()]
+        self.check(paragraphs and paragraphs[0].startswith(
+            "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"),
+            "the copyright file is not in Debian's machine-readable format: %r"
+            % copyright_[:80])
+        files_all = [p for p in paragraphs if p.startswith("Files: *\n")]
+        licence = re.search(r"^License: .*\n((?: .*\n?)+)", files_all[0] if files_all else "",
+                            re.M)
+        self.check(licence and " ".join(licence.group(1).split()) == " ".join(terms.split()),
+                   "the copyright file's licence for all files does not state the terms that "
+                   "the About window gives, %r: %r" % (terms, copyright_))
+
+        self.step("package: lintian finds no error and no warning")
+        # The placeholder's address is bogus to lintian; a real maintainer's must not be.
+        placeholder = "Tarnwick developers <tarnwick@localhost>"
+        allowed = ({"bogus-mail-host", "bogus-mail-host-in-debian-changelog"}
+                   if fields["Maintainer"] == placeholder else set())
+        r = subprocess.run(["lintian", "--no-cfg", "--fail-on", "none", deb],
+                           capture_output=True, text=True)
+        self.check(r.returncode == 0, "lintian could not check %s: %s" % (deb, r.stderr))
+        found = [line for line in r.stdout.splitlines() if re.match(r"[EW]: ", line)]
+        bad = [line for line in found if line.split()[2] not in allowed]
+        self.check(not bad, "lintian finds fault with %s:\n    %s" % (deb, "\n    ".join(bad)))
 
         root = tempfile.mkdtemp(prefix="tarnwick-package-")
         try:
@@ -921,6 +988,15 @@ class Lesson:
             self.installed_run(os.path.join(root, "usr"), "packaged")
         finally:
             shutil.rmtree(root, ignore_errors=True)
+
+    @staticmethod
+    def package_contents(deb):
+        """The package's files under /usr, by their path below it, with their bytes."""
+        tar = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], capture_output=True,
+                             check=True).stdout
+        with tarfile.open(fileobj=io.BytesIO(tar)) as t:
+            return {m.name[len("./usr/"):]: t.extractfile(m).read() for m in t.getmembers()
+                    if m.isfile() and m.name.startswith("./usr/")}
 
     # -- checks shared by the steps
 
