@@ -71,6 +71,8 @@ class WindowWithMenu : public Window {
 };
 
 // A window without a menu bar of its own: Frame 3 floats, Frame 1 is a modal dialog.
+// Its class names start with "Menus": the class registry spans the whole test program, and
+// a name that another file registers for its own class would give a null window.
 template <int FrameCode> class WindowWithoutMenu : public Window {
   public:
     void Layout() override {
@@ -174,7 +176,7 @@ TEST_F(Menus, QuitItemEndsTheEventLoop) {
 
 TEST_F(Menus, ShortcutsActFromEveryWindowThatNoModalDialogBlocks) {
     auto main = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
-    auto floating = ImplicitInstance<WindowWithoutMenu<3>>("WindowFloating.WindowFloating");
+    auto floating = ImplicitInstance<WindowWithoutMenu<3>>("MenusFloating.MenusFloating");
     ASSERT_TRUE(showBarAndFloating(*main, *floating));
 
     uitest::PressKeys(*floating, "Ctrl+O");
@@ -191,7 +193,7 @@ TEST_F(Menus, ShortcutsActFromEveryWindowThatNoModalDialogBlocks) {
     EXPECT_EQ(app->chosen.size(), 3u);
 
     // A modal dialog blocks the bar, from every window.
-    auto modal = ImplicitInstance<WindowWithoutMenu<1>>("WindowModal.WindowModal");
+    auto modal = ImplicitInstance<WindowWithoutMenu<1>>("MenusModal.MenusModal");
     modal->Show();
     ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*modal); }));
     for (Window* w : {static_cast<Window*>(modal.get()), static_cast<Window*>(floating.get()),
@@ -210,7 +212,7 @@ TEST_F(Menus, ShortcutsActFromEveryWindowThatNoModalDialogBlocks) {
 // acting from the windows still open, Ctrl+Q included.
 TEST_F(Menus, ShortcutsActAfterTheWindowThatShowsTheBarHasClosed) {
     auto main = ImplicitInstance<WindowWithMenu>("WindowWithMenu.WindowWithMenu");
-    auto floating = ImplicitInstance<WindowWithoutMenu<3>>("WindowFloating.WindowFloating");
+    auto floating = ImplicitInstance<WindowWithoutMenu<3>>("MenusFloating.MenusFloating");
     ASSERT_TRUE(showBarAndFloating(*main, *floating));
     main->Close();
     main.reset();
