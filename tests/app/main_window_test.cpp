@@ -609,3 +609,27 @@ TEST_F(MainWindowTest, KeysTypedAtTheOpenedMainWindowGoIntoNoLabelField) {
     for (int32_t i = 0; i < 4; ++i)
         EXPECT_EQ(w->EditFieldPoolLabel(i)->Text(), "") << i;
 }
+
+namespace {
+// The main window without its own hold on the keyboard: it leaves that to the platform.
+class WindowMainLeftToThePlatform : public WindowMain {
+  public:
+    void Event_Activate() override {}
+};
+} // namespace
+
+// That hold is the main window's own: the platform puts a dialog's keyboard into its first
+// text field with the text selected, so that typing replaces it, but leaves a document
+// window's to its program. Without the hold, a key typed at the opened main window does not
+// replace its first label's text (the toolkit may still put the key after it).
+TEST_F(MainWindowTest, ThePlatformLeavesTheMainWindowsKeyboardToTheProgram) {
+    auto bare = ImplicitInstance<WindowMainLeftToThePlatform>(
+        "MainWindowLeftToThePlatform.MainWindowLeftToThePlatform");
+    ASSERT_TRUE(bare);
+    bare->EditFieldPoolLabel(0)->setText("Pond A");
+    bare->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*bare); }));
+    uitest::TypeOnKeyboard(*bare, "7");
+    const std::string label = bare->EditFieldPoolLabel(0)->Text();
+    EXPECT_TRUE(label.starts_with("Pond A")) << label;
+}
