@@ -5,7 +5,10 @@ real pointer and key input, the way a student goes through a lesson.
     python3 tests/e2e/run.py --binary build/app/tarnwick --out build/e2e [--docs docs]
                              [--installed PREFIX] [--package DEB]
 
-With --installed, a third run starts the program installed under PREFIX, away from the build,
+A second run lets the splash close itself, and a third ends the program with Ctrl+Q from the
+Sample dialog that the closed main window left alone.
+
+With --installed, a fourth run starts the program installed under PREFIX, away from the build,
 checks its desktop entry and that it finds the page it installed. With --package, the Debian
 package's control fields and file list are checked, and the program unpacked from it is run
 the same way. Screenshots of every step land in --out; with --docs the README's pictures are
