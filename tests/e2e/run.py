@@ -331,6 +331,38 @@ class Lesson:
 
     def choose_menu(self, menu, item, items):
         """Clicks a menu title of the main window, then item `item` of its `items` items."""
+        self.open_menu_and_click(menu, "menu-%d" % menu,
+                                 lambda pop, img: pop.h * (item + 0.5) / items)
+
+    def choose_menu_row(self, menu, row, name):
+        """Clicks a menu title of the main window, then the row-th item of its menu (counted
+        from 0, separators left out), found by the text in the open menu."""
+        def row_middle(pop, img):
+            menu_img = img.crop(pop.x, pop.y, pop.w, pop.h)
+            counts = {}
+            for px in menu_img.pixels():
+                counts[px] = counts.get(px, 0) + 1
+            ground = max(counts, key=counts.get)
+            # Rows with text, enabled or grey; a separator or the menu's frame is a line or two.
+            inked = [any(sum(abs(c - g) for c, g in zip(menu_img.pixel(x, y), ground)) > 60
+                         for x in range(4, pop.w - 4)) for y in range(pop.h)]
+            runs, start = [], None
+            for y, on in enumerate(inked + [False]):
+                if on and start is None:
+                    start = y
+                elif not on and start is not None:
+                    if y - start >= 5:
+                        runs.append((start, y))
+                    start = None
+            self.check(row < len(runs), "the menu shows %d items, no %s" % (len(runs), name))
+            top, bottom = runs[row]
+            return (top + bottom) // 2
+
+        self.open_menu_and_click(menu, "menu-%d-%s" % (menu, name.lower()), row_middle)
+
+    def open_menu_and_click(self, menu, label, item_y):
+        """Clicks a menu title of the main window, takes a screenshot of the open menu, and
+        clicks the item at the height that item_y(popup, screenshot) gives within it."""
         w = self.main()
         titles = self.menu_titles(w)
         self.check(len(titles) >= 3, "the menu bar shows %d titles, not File, Edit and Tools"
@@ -340,39 +372,8 @@ class Lesson:
         self.s.click((a + b) // 2, w.y + self.p.menu_h // 2)
         pop = self.p.wait_popup(before)
         time.sleep(0.2)
-        self.shot("menu-%d" % menu)
-        self.s.click(pop.x + pop.w // 2, pop.y + pop.h * (item + 0.5) / items)
-        wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the menu to close")
-
-    def choose_menu_row(self, menu, row, name):
-        """Clicks a menu title of the main window, then the row-th item of its menu (counted
-        from 0, separators left out), found by the text in the open menu."""
-        w = self.main()
-        a, b = self.menu_titles(w)[menu]
-        before = self.p.popups()
-        self.s.click((a + b) // 2, w.y + self.p.menu_h // 2)
-        pop = self.p.wait_popup(before)
-        time.sleep(0.2)
-        img = self.shot("menu-%d-%s" % (menu, name.lower()))
-        menu_img = img.crop(pop.x, pop.y, pop.w, pop.h)
-        counts = {}
-        for px in menu_img.pixels():
-            counts[px] = counts.get(px, 0) + 1
-        ground = max(counts, key=counts.get)
-        # Rows with text, enabled or grey; a separator or the menu's frame is a line or two.
-        inked = [any(sum(abs(c - g) for c, g in zip(menu_img.pixel(x, y), ground)) > 60
-                     for x in range(4, pop.w - 4)) for y in range(pop.h)]
-        runs, start = [], None
-        for y, on in enumerate(inked + [False]):
-            if on and start is None:
-                start = y
-            elif not on and start is not None:
-                if y - start >= 5:
-                    runs.append((start, y))
-                start = None
-        self.check(row < len(runs), "the menu shows %d items, no %s" % (len(runs), name))
-        top, bottom = runs[row]
-        self.s.click(pop.x + pop.w // 3, pop.y + (top + bottom) // 2)
+        img = self.shot(label)
+        self.s.click(pop.x + pop.w // 2, pop.y + item_y(pop, img))
         wait_until(lambda: not (self.p.popups() - before), STEP_TIMEOUT, "the menu to close")
 
     def edit(self, item):
