@@ -37,6 +37,21 @@ std::string controlList(const std::string& name, int32_t index, int left, int to
         .bytes();
 }
 
+// Builds a control of the window from its list and registers it under the name.
+template <class C>
+std::shared_ptr<C> addControl(Window& w, const std::string& name, const std::string& list) {
+    auto c = w.New<C>();
+    ApplyPropertyList(*c, list);
+    w.AddControl(name, c);
+    return c;
+}
+
+// The list of a control at (10, top), 100 x 22, at that place in its window's tab order.
+std::string tabbedList(const std::string& name, int32_t tabIndex, int top) {
+    return controlList(name, NoIndex, 10, top, 100, 22) +
+           PropertyListBuilder().integer("TabIndex", tabIndex).bytes();
+}
+
 const std::string kWindowList = PropertyListBuilder()
                                     .integer("Placement", 0)
                                     .integer("Width", 400)
@@ -504,9 +519,7 @@ class WindowShowingText : public Window {
                 PropertyListBuilder().text("InitialValue", text()).integer("ListIndex", 0).bytes());
     }
     template <class C> void add(const std::string& name, const std::string& list) {
-        auto c = New<C>();
-        ApplyPropertyList(*c, list);
-        AddControl(name, c);
+        addControl<C>(*this, name, list);
     }
     std::string shown(const std::string& name) {
         return uitest::ShownText(*std::dynamic_pointer_cast<RectControl>(ControlByName(name)));
@@ -582,15 +595,12 @@ class WindowTabbed : public Window {
     }
     template <class C>
     void add(const std::string& name, int32_t tabIndex, int top, const std::string& parent = "") {
-        auto c = New<C>();
-        ApplyPropertyList(*c, controlList(name, NoIndex, 10, top, 100, 22) +
-                                  PropertyListBuilder()
-                                      .integer("TabIndex", tabIndex)
-                                      .text("Text", "was " + name)
-                                      .text("Caption", name)
-                                      .text("InitialParent", parent)
-                                      .bytes());
-        AddControl(name, c);
+        addControl<C>(*this, name,
+                      tabbedList(name, tabIndex, top) + PropertyListBuilder()
+                                                            .text("Text", "was " + name)
+                                                            .text("Caption", name)
+                                                            .text("InitialParent", parent)
+                                                            .bytes());
     }
 };
 std::shared_ptr<WindowTabbed> Tabbed() {
@@ -655,13 +665,9 @@ class WindowReturn : public Window {
     }
     template <class C>
     void add(const std::string& name, int32_t tabIndex, int top, const std::string& caption) {
-        auto c = New<C>();
-        ApplyPropertyList(*c, controlList(name, NoIndex, 10, top, 100, 22) +
-                                  PropertyListBuilder()
-                                      .integer("TabIndex", tabIndex)
-                                      .text("Caption", caption)
-                                      .bytes());
-        AddControl(name, c);
+        auto c = addControl<C>(*this, name,
+                               tabbedList(name, tabIndex, top) +
+                                   PropertyListBuilder().text("Caption", caption).bytes());
         InstallInstanceEventHandler(*c, "Action",
                                     [this](Control& me) { pressed.push_back(me.Name); });
     }
