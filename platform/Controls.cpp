@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/DesktopColors.h"
 #include "platform/PictureImpl.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
@@ -99,7 +100,7 @@ void StaticText::syncWidget() {
     Qt::Alignment h = align_ == 1 ? Qt::AlignHCenter : align_ == 2 ? Qt::AlignRight : Qt::AlignLeft;
     label->setAlignment(h | Qt::AlignTop);
     label->setWordWrap(Multiline);
-    setColours(label, QPalette::WindowText, TextColor);
+    ApplyLabelTextColour(*this, label);
     style.applyTo(label);
 }
 

@@ -6,7 +6,9 @@ real pointer and key input, the way a student goes through a lesson.
                              [--installed PREFIX] [--package DEB]
 
 A second run lets the splash close itself, and a third ends the program with Ctrl+Q from the
-Sample dialog that the closed main window left alone.
+Sample dialog that the closed main window left alone. Another goes through the main window, the
+Sample dialog and The Truth under qt6ct's dark "darker" colour scheme and measures how every
+text there stands out from its background.
 
 With --installed, a fourth run starts the program installed under PREFIX, away from the build,
 checks its desktop entry and that it finds the page it installed. With --package, the Debian
@@ -66,6 +68,18 @@ SAMPLE_BUTTON, SAMPLE_RESULT = (187, 55, 69, 20), (39, 100, 217, 56)
 # its focus frame darkens: the label is looked at below that row.
 TRUTH_FIELD, TRUTH_TELL, TRUTH_TRY_AGAIN = (35, 45, 205, 22), (135, 105, 105, 20), (81, 68, 137, 18)
 TRUTH_TEXT, TRUTH_CLOSE = (12, 154, 274, 150), (204, 331, 69, 20)
+# The texts of each window measured under a dark scheme: (what, rectangle); the pond names
+# without their lowest row, which touches the pond below.
+DARK_TEXTS = {
+    "main": [("Top pond", (16, 12, 100, 19)), ("Bottom pond", (16, 246, 100, 19))]
+    + [("count %d" % i, r) for i, r in enumerate(COUNT_LABELS)]
+    + [("scenario", SCENARIO_LABEL), ("Day:", (411, 480, 39, 22)), ("day counter", DAY_COUNTER)],
+    "scenario": [("Select a scenario:", (17, 41, 118, 20))],
+    "sample": [("Sample from:", (39, 22, 88, 20)), ("Number of frogs:", (17, 54, 110, 20)),
+               ("result", SAMPLE_RESULT), ("field", (137, 56, 36, 18))],
+    "truth": [("Enter password:", (28, 19, 109, 20)), ("Sorry. Try again.", TRUTH_TRY_AGAIN)],
+}
+READABLE = 4.5  # WCAG's least contrast for body text
 ABOUT_OK, ABOUT_COVER = (361, 491, 60, 20), (190, 21, 150, 201)
 ABOUT_GO_THERE = (295, 256, 58, 18)
 SPLASH_COVER = (133, 31, 150, 201)
@@ -127,13 +141,13 @@ def same_characters(read, wanted):
 class Program:
     """One run of the binary in the session, with its windows seen from outside."""
 
-    def __init__(self, session, binary, tag, cwd=None):
+    def __init__(self, session, binary, tag, cwd=None, env=None):
         self.s = session
         self.tag = tag
         self.stderr_path = os.path.join(session.workdir, "%s-stderr.txt" % tag)
         self.stderr = open(self.stderr_path, "wb")
         self.started = time.monotonic()
-        self.proc = session.spawn("tarnwick", [binary], env=session.env, stdout=self.stderr,
+        self.proc = session.spawn("tarnwick", [binary], env=env or session.env, stdout=self.stderr,
                                   stderr=self.stderr, cwd=cwd or os.path.dirname(binary))
         self.menu_h = None
 
@@ -314,7 +328,10 @@ class Lesson:
     def menu_titles(self, w):
         """Screen x ranges of the menu titles, found by the ink of their texts."""
         img = self.s.capture().crop(w.x, w.y, w.w, self.p.menu_h)
-        cols = [any(sum(img.pixel(x, y)) < 3 * 110 for y in range(img.height))
+        # Text stands out from the bar's own colour (a light grey, or dark under a dark scheme)
+        # by as much as a pixel darker than 110 does from the light grey.
+        ground = sum(img.commonest())
+        cols = [any(abs(sum(img.pixel(x, y)) - ground) > 3 * (239 - 110) for y in range(img.height))
                 for x in range(img.width)]
         runs, start, gap = [], None, 0
         for x, inked in enumerate(cols + [False] * 8):
@@ -425,6 +442,7 @@ class Lesson:
                 self.installed_run(self.args.installed, "installed")
             if self.args.package:
                 self.package_run(self.args.package)
+            self.dark_scheme_run()
         except Exception:
             try:
                 self.shot("failure")
@@ -434,8 +452,8 @@ class Lesson:
         finally:
             self.s.close()
 
-    def start_program(self, tag, binary=None, cwd=None):
-        self.p = Program(self.s, os.path.abspath(binary or self.args.binary), tag, cwd)
+    def start_program(self, tag, binary=None, cwd=None, env=None):
+        self.p = Program(self.s, os.path.abspath(binary or self.args.binary), tag, cwd, env)
 
     def fake_browser(self):
         """An xdg-open first on the programs' PATH that notes what it is asked to open, so that
@@ -831,6 +849,64 @@ class Lesson:
         self.click(sample, "sample", SAMPLE_FIELD)
         self.shot("lone-sample")
         self.quit_by_keys(sample)
+
+    def dark_scheme_run(self):
+        """The lesson's windows under qt6ct's "darker" scheme, as a dark desktop hands it to
+        the program: every text stands out from its background by at least 4.5:1."""
+        self.step("under a dark colour scheme: the main window, Sample and The Truth")
+        config = os.path.abspath(os.path.join(self.s.workdir, "dark-config"))
+        os.makedirs(os.path.join(config, "qt6ct"), exist_ok=True)
+        with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w") as f:
+            f.write("[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\n"
+                    "custom_palette=true\nstyle=Fusion\n")
+        env = dict(self.s.env, QT_QPA_PLATFORMTHEME="qt6ct", XDG_CONFIG_HOME=config)
+        self.start_program("dark", env=env)
+        self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
+        self.click(self.p.wait_shown("splash"), "splash", PROCEED)
+        self.p.wait_gone("splash", timeout=2)
+        scen = self.p.wait_shown("scenario")
+        time.sleep(0.3)
+        measured = self.measure_texts("scenario", scen, self.shot("dark-scenario"))
+        self.choose_row(scen, "scenario", SCEN_POPUP, 2)
+        self.click(scen, "scenario", SCEN_OKAY)
+        self.p.wait_gone("scenario")
+        time.sleep(0.3)
+        measured += self.measure_texts("main", self.main(), self.shot("dark-main"))
+
+        self.choose_menu(2, 0, 3)
+        sample = self.p.wait_shown("sample")
+        self.choose_row(sample, "sample", SAMPLE_POPUP, 2)  # "Both ponds"
+        result = self.crop(self.s.capture(), sample, "sample", SAMPLE_RESULT)
+        self.click(sample, "sample", SAMPLE_BUTTON)
+        self.wait_changed(sample, "sample", SAMPLE_RESULT, result, "a sampling result")
+        time.sleep(0.2)
+        measured += self.measure_texts("sample", sample, self.shot("dark-sample"))
+        self.close_by_box(sample)
+        self.p.wait_gone("sample")
+
+        self.choose_menu(2, 1, 3)
+        truth = self.p.wait_shown("truth")
+        self.click(truth, "truth", TRUTH_FIELD)
+        self.s.type("wembix")
+        self.click(truth, "truth", TRUTH_TELL)
+        time.sleep(0.3)
+        measured += self.measure_texts("truth", truth, self.shot("dark-truth"))
+        self.click(truth, "truth", TRUTH_CLOSE)
+        self.p.wait_gone("truth")
+
+        self.note("contrast under the dark scheme: " +
+                  ", ".join("%s %.2f:1" % (what, ratio) for what, ratio in measured))
+        faint = [(what, ratio) for what, ratio in measured if ratio < READABLE]
+        self.check(not faint, "texts that do not stand out %.1f:1 from their background under "
+                   "the dark scheme: %s (%s)" % (READABLE, ", ".join(
+                       "%s %.2f:1" % m for m in faint), ", ".join(
+                           self.shots[k] for k in ("dark-main", "dark-sample", "dark-truth")
+                           if k in self.shots)))
+        self.quit_by_keys(self.main())
+
+    def measure_texts(self, kind, w, img):
+        return [("%s %s" % (kind, what), self.crop(img, w, kind, rect).text_contrast())
+                for what, rect in DARK_TEXTS[kind]]
 
     def installed_run(self, prefix, tag):
         """The program as installed under prefix (bin/tarnwick, share/...), started from

@@ -76,6 +76,20 @@ class Image:
     def colours(self):
         return len(set(self.pixels()))
 
+    def commonest(self):
+        """The colour most pixels have: the background of a crop around a text."""
+        counts = {}
+        for px in self.pixels():
+            counts[px] = counts.get(px, 0) + 1
+        return max(counts, key=counts.get) if counts else (0, 0, 0)
+
+    def text_contrast(self):
+        """How a text in the crop stands out from its background, as WCAG's contrast ratio
+        (1 to 21) between the commonest colour and the colour that differs most from it;
+        1 for a crop without a text."""
+        ground = self.commonest()
+        return max((contrast_ratio(px, ground) for px in set(self.pixels())), default=1.0)
+
     def differs(self, other):
         """Number of pixels that differ (pictures of another size differ everywhere)."""
         if (self.width, self.height) != (other.width, other.height):
@@ -95,6 +109,18 @@ class Image:
                + chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
         with open(path, "wb") as f:
             f.write(png)
+
+
+def contrast_ratio(a, b):
+    """WCAG's contrast ratio of two RGB colours: 1 (the same) to 21 (black and white)."""
+    def luminance(rgb):
+        def channel(v):
+            v /= 255.0
+            return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+        r, g, b = (channel(v) for v in rgb)
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
 
 
 # ---- windows ---------------------------------------------------------------------------
