@@ -5,6 +5,7 @@
 #include "platform/Numbers.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
+#include "platform/WindowActivation.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -44,7 +45,7 @@ void realMsgBox(const std::string& text) {
         std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
         return;
     }
-    auto box = NewMessageBox(text, QApplication::activeWindow());
+    auto box = NewMessageBox(text, MessageBoxParent());
     struct Open {
         Open() { ++openMessageBoxes; }
         ~Open() { --openMessageBoxes; }

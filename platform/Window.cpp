@@ -7,6 +7,7 @@
 #include "platform/QtText.h"
 #include "platform/Runtime.h"
 #include "platform/Timer.h"
+#include "platform/WindowActivation.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -328,7 +329,7 @@ void Window::Show() {
     impl_->top->show();
     if (first && impl_->positionSet) moveClientTo(impl_->left, impl_->top_);
     impl_->top->raise();
-    impl_->top->activateWindow();
+    RequestActivation(impl_->top);
     // A document window's program decides where its keyboard goes.
     if (first && !focusSet_ && Frame != 0) focusFirstTextField();
 }
@@ -372,7 +373,7 @@ void Window::SetFocus() {
     // A window that a modal dialog blocks keeps its place behind the dialog: raising it
     // would hide the one window that can be answered.
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == impl_->top) impl_->top->activateWindow();
+    if (!modal || modal == impl_->top) RequestActivation(impl_->top);
     if (impl_->client) impl_->client->setFocus();
 }
 

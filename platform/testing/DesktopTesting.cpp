@@ -1,5 +1,7 @@
 #include "platform/testing/DesktopTesting.h"
 #include "platform/Control.h"
+#include "platform/Window.h"
+#include "platform/WindowActivation.h"
 
 #include <QApplication>
 #include <QImage>
@@ -62,6 +64,12 @@ ShownTextColours ShownColoursOf(const RectControl& control) {
     for (auto& [colour, n] : counts)
         if (double c = contrast(colour, ground); c > shown.contrast) shown = {ground, colour, c};
     return shown;
+}
+
+uint64_t ActivationRequests() { return ActivationRequestsMade(); }
+
+bool MessageBoxWouldBelongTo(const Window& window) {
+    return window.topLevelWidget() && MessageBoxParent() == window.topLevelWidget();
 }
 
 } // namespace uitest

@@ -1,10 +1,12 @@
 #pragma once
-// Tests of how texts read under the desktop's colour scheme.
+// Tests of how the program meets the desktop: how its texts read under the desktop's colour
+// scheme, and what it asks of the window system.
 
 #include <cstdint>
 #include <memory>
 
 class RectControl;
+class Window;
 
 namespace uitest {
 // For its lifetime the desktop's colour scheme is a dark one (qt6ct's "darker": light text
@@ -31,4 +33,11 @@ struct ShownTextColours {
     double contrast = 1.0;
 };
 ShownTextColours ShownColoursOf(const RectControl& control);
+} // namespace uitest
+
+namespace uitest {
+// How many times the platform has asked the window system to activate a window so far.
+uint64_t ActivationRequests();
+// Whether a message box shown now would belong to the window (have it as its parent).
+bool MessageBoxWouldBelongTo(const Window& window);
 } // namespace uitest
