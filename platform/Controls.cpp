@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 #include "platform/PictureImpl.h"
+#include "platform/PictureRatio.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
 
@@ -330,7 +331,7 @@ class CanvasWidget : public QWidget {
         const auto& picture = canvas_.Backdrop();
         if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
         QPainter p(this);
-        p.drawImage(QPoint(0, 0), drawableImage(*picture));
+        p.drawImage(QPoint(0, 0), drawableImage(*picture, devicePixelRatioF()));
     }
 
   private:
