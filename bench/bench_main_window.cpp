@@ -5,7 +5,7 @@
 #include "platform/Window.h"
 #include "platform/testing/Testing.h"
 #include "pond_window/WindowMain.h"
-#include "tests/support/PondStock.h"
+#include "tests/support/FullWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,22 +30,11 @@ struct Settings {
     MsgBoxRecorder boxes;
 };
 
-void fill(class WindowMain& w) {
-    w.ClearAll();
-    w.PopulatePond(0, Globals::MaxNumCritters[0]);
-    w.PopulatePond(1, Globals::MaxNumCritters[1]);
-    for (int i = 2; i <= Globals::NumPopSurfaces; ++i) {
-        StockCritters(*w.popSurfaces(i), 6);
-        StockWorms(*w.popSurfaces(i), 2);
-    }
-    w.UpdateSizes();
-}
-
 void BM_MainWindowDay(benchmark::State& state) {
     Settings settings;
     auto w = WindowMain();
     w->Show();
-    fill(*w);
+    FillMainWindow(*w);
     auto timer = w->TimerMain();
     for (int k = 0; k < 300; ++k)
         w->TimerMain_Action(*timer); // into the ponds' own rhythm
@@ -58,7 +47,7 @@ void BM_MainWindowDay(benchmark::State& state) {
             pixels += w->popSurfaces(i)->Snapshot()->Width();
         if (w->popSurfaces(0)->numCritters + w->popSurfaces(1)->numCritters < 80) {
             state.PauseTiming(); // thinned ponds are refilled off the clock
-            fill(*w);
+            FillMainWindow(*w);
             state.ResumeTiming();
         }
     }

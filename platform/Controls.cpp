@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 #include "platform/DesktopColors.h"
 #include "platform/PictureImpl.h"
+#include "platform/PictureRatio.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
 
@@ -331,7 +332,7 @@ class CanvasWidget : public QWidget {
         const auto& picture = canvas_.Backdrop();
         if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
         QPainter p(this);
-        p.drawImage(QPoint(0, 0), drawableImage(*picture));
+        p.drawImage(QPoint(0, 0), drawableImage(*picture, devicePixelRatioF()));
     }
 
   private:

@@ -1,4 +1,5 @@
 #include "platform/PictureImpl.h"
+#include "platform/PictureRatio.h"
 #include "platform/QtText.h"
 
 #include <QFont>
@@ -64,16 +65,20 @@ QImage drawableImage(const Picture& picture) {
     if (picture.Transparent != 1 || img.isNull()) return img;
     const Picture::Impl& impl = picture.impl();
     if (impl.whiteClearedVersion != picture.Version() || impl.whiteCleared.isNull()) {
-        QImage copy = img.copy();
-        for (int y = 0; y < copy.height(); ++y) {
-            auto line = reinterpret_cast<QRgb*>(copy.scanLine(y));
-            for (int x = 0; x < copy.width(); ++x)
-                if (isWhite(line[x])) line[x] = 0;
-        }
-        impl.whiteCleared = std::move(copy);
+        impl.whiteCleared = withoutWhite(img);
         impl.whiteClearedVersion = picture.Version();
     }
     return impl.whiteCleared;
+}
+
+QImage withoutWhite(const QImage& image) {
+    QImage copy = image.copy();
+    for (int y = 0; y < copy.height(); ++y) {
+        auto line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < copy.width(); ++x)
+            if (isWhite(line[x])) line[x] = 0;
+    }
+    return copy;
 }
 
 namespace {
@@ -145,12 +150,14 @@ void Graphics::FillOval(int x, int y, int width, int height) {
     const QRect area = clipToImage(img, x, y, width, height);
     if (area.isEmpty()) return;
     const QImage* coverage = ovalCoverage(width, height);
+    const DrawStep step{DrawStep::Kind::FillOval, QRectF(x, y, width, height), toQColor(ForeColor)};
     if (!coverage) {
         paintOn(owner_, [&](QPainter& p) {
             p.setPen(Qt::NoPen);
-            p.setBrush(toQColor(ForeColor));
-            p.drawEllipse(QRectF(x, y, width, height));
+            p.setBrush(step.colour);
+            p.drawEllipse(step.box);
         });
+        recordStep(owner_, step);
         return;
     }
     // The same pixels as the painter would give, without a painter per disc.
@@ -162,6 +169,7 @@ void Graphics::FillOval(int x, int y, int width, int height) {
             if (const uint32_t c = cover[col - x]) line[col] = blend(line[col], colour, c);
     }
     owner_.changed();
+    recordStep(owner_, step);
 }
 
 void Graphics::FillRect(int x, int y, int width, int height) {
@@ -169,6 +177,7 @@ void Graphics::FillRect(int x, int y, int width, int height) {
     QRect area = clipToImage(owner_.impl().image, x, y, width, height);
     if (area.isEmpty()) return;
     paintOn(owner_, [&](QPainter& p) { p.fillRect(area, toQColor(ForeColor)); });
+    recordStep(owner_, {DrawStep::Kind::FillRect, area, toQColor(ForeColor)});
 }
 
 void Graphics::DrawRect(int x, int y, int width, int height) {
@@ -189,6 +198,9 @@ void Graphics::DrawRect(int x, int y, int width, int height) {
         for (const QRect& side : sides)
             if (!side.isEmpty()) p.fillRect(side, c);
     });
+    for (const QRect& side : sides)
+        if (!side.isEmpty())
+            recordStep(owner_, {DrawStep::Kind::FillRect, side, toQColor(ForeColor)});
 }
 
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int, int, int,
@@ -198,6 +210,12 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y
         return;
     QImage src = drawableImage(*picture);
     paintOn(owner_, [&](QPainter& p) { p.drawImage(QPoint(x, y), src); });
+    if (const auto& drawn = picture->impl().recording) {
+        DrawStep step{DrawStep::Kind::Picture, QRectF(x, y, 0, 0)};
+        step.source = drawn;
+        step.clearWhite = picture->Transparent == 1;
+        recordStep(owner_, std::move(step));
+    }
 }
 
 void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
@@ -209,4 +227,9 @@ void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
         p.setPen(toQColor(ForeColor));
         p.drawText(QPoint(x, y), toQt(text));
     });
+    if (owner_.impl().image.isNull()) return;
+    DrawStep step{DrawStep::Kind::Text, QRectF(x, y, 0, 0), toQColor(ForeColor)};
+    step.text = toQt(text);
+    step.textSize = std::max(TextSize, 1);
+    recordStep(owner_, std::move(step));
 }

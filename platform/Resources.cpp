@@ -1,6 +1,7 @@
 #include "platform/Resources.h"
 
 #include "platform/PictureImpl.h"
+#include "platform/PictureRatio.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -27,6 +28,7 @@ std::shared_ptr<Picture> pictureFromImage(const QImage& image) {
     if (picture->Width() != image.width() || picture->Height() != image.height()) return nullptr;
     picture->impl().image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     picture->changed();
+    recordPixels(*picture);
     return picture;
 }
 
@@ -52,7 +54,7 @@ bool declaresEmptySize(const QByteArray& data) {
     return false;
 }
 
-std::shared_ptr<Picture> pictureFromSvg(QSvgRenderer& svg) {
+std::shared_ptr<Picture> pictureFromSvg(QSvgRenderer& svg, const QByteArray& data) {
     const QSize size = svg.defaultSize();
     if (!sizeFits(size.width(), size.height())) return nullptr;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -64,7 +66,10 @@ std::shared_ptr<Picture> pictureFromSvg(QSvgRenderer& svg) {
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         svg.render(&painter);
     }
-    return pictureFromImage(image);
+    auto picture = pictureFromImage(image);
+    // Shown at another pixel ratio, it is rendered from the drawing again.
+    if (picture) recordSvg(*picture, data);
+    return picture;
 }
 
 // The pictures as compiled in: ":/pictures/<id>.svg", or ".png" for a raster one.
@@ -102,7 +107,7 @@ std::shared_ptr<Picture> PictureFromData(std::string_view bytes) {
     if (data.contains("<svg")) {
         QSvgRenderer svg;
         if (declaresEmptySize(data)) return nullptr;
-        if (svg.load(data) && svg.isValid()) return pictureFromSvg(svg);
+        if (svg.load(data) && svg.isValid()) return pictureFromSvg(svg, data);
         return nullptr;
     }
     QImage image;

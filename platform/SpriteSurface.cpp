@@ -1,5 +1,6 @@
 #include "platform/SpriteSurface.h"
 #include "platform/PictureImpl.h"
+#include "platform/PictureRatio.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -116,7 +117,8 @@ struct SpriteSurface::Scratch {
 
 namespace {
 
-void paintSurface(QPainter& p, const SpriteSurface& s) {
+// At the device pixel ratio of what is painted on; contacts keep to the pictures' own pixels.
+void paintSurface(QPainter& p, const SpriteSurface& s, qreal ratio) {
     const int w = std::max(s.Width(), 0), h = std::max(s.Height(), 0);
     const QRect area(0, 0, w, h);
     p.setClipRect(area);
@@ -125,7 +127,7 @@ void paintSurface(QPainter& p, const SpriteSurface& s) {
         // A texture brush repeats the image from the origin: the backdrop tiled from the
         // surface's top-left corner.
         p.setBrushOrigin(0, 0);
-        p.fillRect(area, QBrush(drawableImage(*s.Backdrop)));
+        p.fillRect(area, QBrush(drawableImage(*s.Backdrop, ratio)));
     }
     for (const auto& sprite : s.attached()) {
         const Picture* image = sprite->Image.get();
@@ -134,7 +136,7 @@ void paintSurface(QPainter& p, const SpriteSurface& s) {
         if (int64_t(sprite->X) + image->Width() <= 0 || sprite->X >= w ||
             int64_t(sprite->Y) + image->Height() <= 0 || sprite->Y >= h)
             continue;
-        p.drawImage(QPoint(sprite->X, sprite->Y), drawableImage(*image));
+        p.drawImage(QPoint(sprite->X, sprite->Y), drawableImage(*image, ratio));
     }
 }
 
@@ -150,7 +152,9 @@ class SurfaceWidget : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        paintSurface(p, surface_); // covers the whole widget, which has the surface's size
+        // The ratio is read at every paint: a window moved to a screen of another scale is
+        // repainted whole by the toolkit, and then drawn at the new one.
+        paintSurface(p, surface_, devicePixelRatioF()); // covers the whole widget
     }
 
   private:
@@ -301,9 +305,10 @@ std::shared_ptr<Picture> SpriteSurface::Snapshot() const {
     QImage& img = picture->impl().image;
     if (!img.isNull()) {
         QPainter p(&img);
-        paintSurface(p, *this);
+        paintSurface(p, *this, 1);
     }
     picture->changed();
+    recordPixels(*picture);
     return picture;
 }
 

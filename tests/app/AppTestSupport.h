@@ -14,6 +14,8 @@
 #include "platform/PropertyList.h"
 #include "platform/Window.h"
 #include "platform/testing/Testing.h"
+#include "platform/testing/UiTesting.h"
+#include "pond_window/WindowMain.h"
 #include "tests/support/Replay.h"
 #include "tests/support/StartUpSettings.h"
 
@@ -43,6 +45,28 @@ class AppTest : public ::testing::Test {
         Globals::SampleOldTop = 0;
     }
     MsgBoxRecorder boxes;
+};
+
+// An AppTest with the main window built, its surfaces at hand.
+class MainWindowAppTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        w = WindowMain();
+        ASSERT_TRUE(w);
+    }
+    void TearDown() override {
+        w.reset();
+        AppTest::TearDown();
+    }
+    void show(Window& window) {
+        window.Show();
+        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(window); }));
+    }
+    void show() { show(*w); }
+    std::shared_ptr<popSurface> surface(int i) const { return w->popSurfaces(i); }
+
+    std::shared_ptr<class WindowMain> w;
 };
 
 // An animal put on a surface by hand at a fixed place (the image's corner, in surface

@@ -24,17 +24,8 @@ namespace {
 
 constexpr int32_t none = Control::NoIndex;
 
-class MainWindowTest : public AppTest {
+class MainWindowTest : public MainWindowAppTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        w = WindowMain();
-        ASSERT_TRUE(w);
-    }
-    void TearDown() override {
-        w.reset();
-        AppTest::TearDown();
-    }
     // One firing of the running timer, as its period would give it.
     void tick() {
         auto timer = w->TimerMain();
@@ -43,14 +34,7 @@ class MainWindowTest : public AppTest {
         timer->Fire();
         timer->setMode(mode);
     }
-    void show() {
-        w->Show();
-        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
-    }
-    std::shared_ptr<popSurface> surface(int i) const { return w->popSurfaces(i); }
     std::string count(int i) const { return w->StaticTextPopSize(i)->Text(); }
-
-    std::shared_ptr<class WindowMain> w;
 };
 
 // An animal that only reports its frames.
