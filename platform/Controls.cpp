@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/Accessibility.h"
 #include "platform/PictureImpl.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
@@ -79,6 +80,7 @@ bool TextControl::SetProperty(std::string_view name, const PropertyValue& value)
 void StaticText::setText(const std::string& text) {
     text_ = text;
     syncWidget();
+    AccessibilityTextChanged(*this);
 }
 
 void StaticText::setTextAlign(int align) {

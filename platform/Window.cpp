@@ -1,4 +1,5 @@
 #include "platform/Window.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Menu.h"
 #include "platform/MenuImpl.h"
@@ -196,6 +197,7 @@ void Window::Constructor() {
         auto rc = std::dynamic_pointer_cast<RectControl>(c);
         if (rc && rc->widget()) rc->widget()->raise();
     }
+    AccessibilityWindowBuilt(*this);
     // The keyboard's order through the controls that take the focus.
     QWidget* previous = nullptr;
     for (RectControl* c : tabOrder()) {

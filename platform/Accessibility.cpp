@@ -1,0 +1,109 @@
+#include "platform/Accessibility.h"
+#include "platform/Controls.h"
+#include "platform/QtText.h"
+#include "platform/Window.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QWidget>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace {
+
+// ---- Which text stands beside which control -------------------------------------------
+
+struct Box {
+    int left, top, right, bottom;
+};
+Box boxOf(const RectControl& c) {
+    return {c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
+}
+
+// How far a text may stand from the control it goes with, and how far it may overlap it.
+constexpr int Near = 16;
+constexpr int Overlap = 4;
+constexpr int Apart = INT_MAX;
+
+int shared(int a0, int a1, int b0, int b1) { return std::min(a1, b1) - std::max(a0, b0); }
+int gapOrApart(int gap, bool placed) {
+    return placed && gap >= -Overlap && gap <= Near ? gap : Apart;
+}
+
+// The text ends just left of the target on its row (sharing at least half the lower one's
+// height).
+int gapLeftOf(const Box& text, const Box& target) {
+    const int rows = shared(text.top, text.bottom, target.top, target.bottom);
+    const int lower = std::min(text.bottom - text.top, target.bottom - target.top);
+    return gapOrApart(target.left - text.right, rows > 0 && 2 * rows >= lower);
+}
+// The text stands right above the target, over part of it.
+int gapAbove(const Box& text, const Box& target) {
+    return gapOrApart(target.top - text.bottom,
+                      shared(text.left, text.right, target.left, target.right) > 0);
+}
+
+// The control of one of the kinds that stands nearest the target in that way, or nullptr.
+template <class... Kinds>
+RectControl* nearest(const RectControl& target, int (*gap)(const Box&, const Box&)) {
+    const ::Window* window = target.Window();
+    if (!window) return nullptr;
+    RectControl* best = nullptr;
+    int bestGap = Apart;
+    for (auto& c : window->Controls()) {
+        auto rc = dynamic_cast<RectControl*>(c.get());
+        if (!rc || rc == &target || !(dynamic_cast<Kinds*>(rc) || ...)) continue;
+        const int g = gap(boxOf(*rc), boxOf(target));
+        if (g < bestGap) best = rc, bestGap = g;
+    }
+    return best;
+}
+
+StaticText* labelOf(const RectControl& field) {
+    RectControl* label = nearest<StaticText>(field, gapLeftOf);
+    return static_cast<StaticText*>(label ? label : nearest<StaticText>(field, gapAbove));
+}
+
+// Each text field and popup menu takes the label beside it. A buddy gives the name and the
+// labelled-by relation, but makes the label read an '&' as a mnemonic: such a label only
+// names its field, as does one that is already another field's buddy.
+void labelFields(const ::Window& window) {
+    std::vector<QLabel*> buddies;
+    for (auto& c : window.Controls()) {
+        auto rc = dynamic_cast<RectControl*>(c.get());
+        QWidget* w = rc ? rc->widget() : nullptr;
+        if (!w || (!dynamic_cast<EditField*>(rc) && !dynamic_cast<PopupMenu*>(rc))) continue;
+        StaticText* label = labelOf(*rc);
+        auto labelWidget = label ? qobject_cast<QLabel*>(label->widget()) : nullptr;
+        const bool taken = std::count(buddies.begin(), buddies.end(), labelWidget) > 0;
+        const bool buddy = labelWidget && !taken && label->Text().find('&') == std::string::npos;
+        QWidget* wantedBuddy = buddy ? w : nullptr;
+        if (labelWidget && !taken && labelWidget->buddy() != wantedBuddy)
+            labelWidget->setBuddy(wantedBuddy);
+        if (buddy) buddies.push_back(labelWidget);
+        const QString name = buddy   ? QString()
+                             : label ? shownText(label->Text())
+                                     : shownText(rc->AccessibleName);
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
+}
+
+void notify(QWidget* widget, QAccessible::Event event) {
+    if (!widget || !QAccessible::isActive()) return;
+    QAccessibleEvent e(widget, event);
+    QAccessible::updateAccessibility(&e);
+}
+
+} // namespace
+
+void AccessibilityWindowBuilt(::Window& window) { labelFields(window); }
+
+void AccessibilityTextChanged(const RectControl& control) {
+    const ::Window* window = control.Window();
+    auto label = qobject_cast<QLabel*>(control.widget());
+    if (!window || !label) return;
+    labelFields(*window);
+    if (QWidget* field = label->buddy()) notify(field, QAccessible::NameChanged);
+}

@@ -1,0 +1,135 @@
+// What a screen reader is told about the windows and controls, read through the toolkit's
+// accessibility interfaces.
+#include "platform/Controls.h"
+#include "platform/Window.h"
+#include "platform/testing/AccessibleTesting.h"
+#include "platform/testing/UiTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Labels = std::vector<std::string>;
+
+// A window whose controls each test lays out through its `build` function.
+class WindowLaidOut : public Window {
+  public:
+    static std::function<void(WindowLaidOut&)>& build() {
+        static std::function<void(WindowLaidOut&)> f;
+        return f;
+    }
+    static int& frame() {
+        static int v = 0;
+        return v;
+    }
+    static std::string& title() {
+        static std::string v = "Laid out";
+        return v;
+    }
+    void Layout() override {
+        setWidth(400);
+        setHeight(300);
+        Frame = frame();
+        Title = title();
+    }
+    void CreateControls() override {
+        if (build()) build()(*this);
+    }
+
+    template <class C>
+    std::shared_ptr<C> place(const std::string& name, int left, int top, int width, int height) {
+        auto c = New<C>();
+        c->setLeft(left), c->setTop(top), c->setWidth(width), c->setHeight(height);
+        AddControl(name, c);
+        return c;
+    }
+    std::shared_ptr<StaticText> text(const std::string& name, const std::string& text, int left,
+                                     int top, int width, int height) {
+        auto t = place<StaticText>(name, left, top, width, height);
+        t->setText(text);
+        return t;
+    }
+    template <class C> std::shared_ptr<C> get(const std::string& name) const {
+        return std::dynamic_pointer_cast<C>(ControlByName(name));
+    }
+};
+
+std::shared_ptr<WindowLaidOut> LaidOut(std::function<void(WindowLaidOut&)> build) {
+    WindowLaidOut::build() = std::move(build);
+    return ImplicitInstance<WindowLaidOut>("WindowLaidOut.WindowLaidOut");
+}
+
+class Accessibility : public testing::Test {
+  protected:
+    void TearDown() override {
+        CloseAllWindows();
+        WindowLaidOut::frame() = 0;
+        WindowLaidOut::title() = "Laid out";
+    }
+};
+
+} // namespace
+
+// A static text just left of a field or popup menu on its row, or right above it, names it
+// and labels it; one further away, or on another row, does not.
+TEST_F(Accessibility, FieldsAndPopupMenusAreLabelledByTheTextBesideThem) {
+    auto w = LaidOut([](WindowLaidOut& w) {
+        w.text("NameLabel", "Name:", 10, 10, 60, 20);
+        w.place<EditField>("Name", 76, 10, 100, 22);
+        w.text("ChoiceLabel", "Choice:", 10, 40, 60, 20);
+        w.place<PopupMenu>("Choice", 82, 40, 100, 20)->setInitialValue("One\rTwo");
+        w.text("PasswordLabel", "Password:", 10, 70, 100, 20);
+        w.place<EditField>("Password", 14, 94, 150, 22)->Password = true;
+        w.text("FarLabel", "Far:", 10, 130, 40, 20);
+        w.place<EditField>("Far", 120, 130, 100, 22);
+        w.text("LowLabel", "Low:", 10, 190, 40, 20);
+        w.place<EditField>("Low", 52, 170, 100, 22);
+        w.place<EditField>("Spare", 250, 10, 100, 22)->AccessibleName = "Spare field";
+    });
+    struct Case {
+        const char* field;
+        const char* name; // nullptr: not checked (a popup menu is named by its row)
+        Labels labelledBy;
+    };
+    const Case cases[] = {
+        {"Name", "Name:", {"Name:"}},
+        {"Choice", nullptr, {"Choice:"}},
+        {"Password", "Password:", {"Password:"}},
+        {"Far", "", {}},
+        {"Low", "", {}},
+        {"Spare", "Spare field", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        auto seen = uitest::Accessible(*w->get<RectControl>(c.field));
+        if (c.name) {
+            EXPECT_EQ(seen.name, c.name);
+        }
+        EXPECT_EQ(seen.labelledBy, c.labelledBy);
+    }
+    EXPECT_EQ(uitest::Accessible(*w->get<RectControl>("Choice")).role, "combo box");
+}
+
+// A label with an ampersand names its field and still shows the ampersand, whatever its
+// text becomes.
+TEST_F(Accessibility, ALabelWithAnAmpersandNamesItsFieldAndShowsItLiterally) {
+    auto w = LaidOut([](WindowLaidOut& w) {
+        w.text("Label", "Salt & pepper:", 10, 10, 100, 20);
+        w.place<EditField>("Field", 116, 10, 100, 22);
+    });
+    auto label = w->get<StaticText>("Label");
+    auto field = w->get<EditField>("Field");
+    EXPECT_EQ(uitest::ShownText(*label), "Salt & pepper:");
+    EXPECT_EQ(uitest::Accessible(*field).name, "Salt & pepper:");
+
+    label->setText("Salt:");
+    EXPECT_EQ(uitest::Accessible(*field).name, "Salt:");
+    EXPECT_EQ(uitest::Accessible(*field).labelledBy, Labels{"Salt:"});
+    label->setText("Oil & vinegar:");
+    EXPECT_EQ(uitest::ShownText(*label), "Oil & vinegar:");
+    EXPECT_EQ(uitest::Accessible(*field).name, "Oil & vinegar:");
+}
