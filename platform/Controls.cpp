@@ -299,8 +299,9 @@ void RadioButton::setValue(bool value) {
 }
 
 QWidget* RadioButton::createWidget(QWidget* parent) {
+    // The window's radio buttons share the client area: the toolkit groups them, so they are
+    // radio buttons to a screen reader and the arrow keys move the choice among them.
     auto radio = new QRadioButton(parent);
-    radio->setAutoExclusive(false); // exclusive across the whole window instead
     QObject::connect(radio, &QRadioButton::clicked, [this](bool) { setValue(true); });
     return radio;
 }
@@ -309,7 +310,11 @@ void RadioButton::syncWidget() {
     auto radio = widgetOf<QRadioButton>(*this);
     if (!radio) return;
     radio->setText(captionText(caption_));
+    // The toolkit keeps the checked button of a group checked; the program may clear it.
+    const bool exclusive = radio->autoExclusive();
+    if (!value_) radio->setAutoExclusive(false);
     radio->setChecked(value_);
+    radio->setAutoExclusive(exclusive);
     style.applyTo(radio);
 }
 

@@ -4,6 +4,7 @@
 #include "app/dialogs/WindowSample.h"
 #include "app/dialogs/WindowSelectScenario.h"
 #include "app/dialogs/WindowTheTruth.h"
+#include "app/dialogs/WindowWhereTo.h"
 #include "platform/Controls.h"
 #include "platform/testing/AccessibleTesting.h"
 #include "pond_window/WindowMain.h"
@@ -36,4 +37,17 @@ TEST_F(AccessibilityTest, EveryFieldAndListIsNamedByTheTextBesideIt) {
         EXPECT_EQ(seen.name, "Pool " + std::to_string(pool + 1));
         EXPECT_EQ(seen.labelledBy, Labels{});
     }
+}
+
+TEST_F(AccessibilityTest, TheWhereToChoicesAreRadioButtonsWithDumpThemChecked) {
+    auto whereTo = WindowWhereTo();
+    std::vector<std::string> names, checked;
+    for (int32_t i = 0; i < 3; ++i) {
+        auto seen = uitest::Accessible(*whereTo->RadioButtonDestination(i));
+        EXPECT_EQ(seen.role, "radio button");
+        names.push_back(seen.name);
+        if (seen.checked) checked.push_back(seen.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Top pond", "Bottom pond", "Dump them"}));
+    EXPECT_EQ(checked, std::vector<std::string>{"Dump them"});
 }

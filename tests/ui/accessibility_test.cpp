@@ -133,3 +133,44 @@ TEST_F(Accessibility, ALabelWithAnAmpersandNamesItsFieldAndShowsItLiterally) {
     EXPECT_EQ(uitest::ShownText(*label), "Oil & vinegar:");
     EXPECT_EQ(uitest::Accessible(*field).name, "Oil & vinegar:");
 }
+
+// A window's radio buttons are radio buttons, one of them checked; the arrow keys move the
+// choice among them, and the program may still clear it.
+TEST_F(Accessibility, RadioButtonsAreOneGroupThatTheArrowKeysMoveThrough) {
+    auto w = LaidOut([](WindowLaidOut& w) {
+        for (int i = 0; i < 3; ++i) {
+            auto r = w.place<RadioButton>("Radio" + std::to_string(i), 10, 10 + 25 * i, 100, 20);
+            r->setCaption("Choice " + std::to_string(i));
+            r->setValue(i == 1);
+        }
+    });
+    auto radio = [&](int i) { return w->get<RadioButton>("Radio" + std::to_string(i)); };
+    auto checked = [&] {
+        std::vector<bool> seen;
+        for (int i = 0; i < 3; ++i) {
+            auto view = uitest::Accessible(*radio(i));
+            EXPECT_EQ(view.role, "radio button");
+            EXPECT_EQ(view.checked, radio(i)->Value());
+            seen.push_back(view.checked);
+        }
+        return seen;
+    };
+    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(uitest::Accessible(*radio(0)).name, "Choice 0");
+
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+    uitest::Click(*radio(0));
+    EXPECT_EQ(checked(), (std::vector<bool>{true, false, false}));
+    uitest::PressKeysOnKeyboard(*w, "Down");
+    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    uitest::PressKeysOnKeyboard(*w, "Down");
+    uitest::PressKeysOnKeyboard(*w, "Up");
+    EXPECT_EQ(checked(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(uitest::FocusedName(*w), "Radio1");
+
+    radio(1)->setValue(false);
+    EXPECT_EQ(checked(), (std::vector<bool>{false, false, false}));
+    radio(2)->setValue(true);
+    EXPECT_EQ(checked(), (std::vector<bool>{false, false, true}));
+}
