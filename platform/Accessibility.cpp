@@ -4,10 +4,12 @@
 #include "platform/Window.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <vector>
 
@@ -90,6 +92,66 @@ void labelFields(const ::Window& window) {
     }
 }
 
+bool blank(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](unsigned char ch) { return std::isspace(ch); });
+}
+
+// A text as one line: a name is read out, not laid out.
+QString oneLine(const std::string& s) { return shownText(s).replace(QChar('\n'), QChar(' ')); }
+
+StaticText* firstStaticText(const ::Window& w) {
+    for (auto& c : w.Controls())
+        if (auto t = dynamic_cast<StaticText*>(c.get())) return t;
+    return nullptr;
+}
+
+// ---- The platform's own descriptions ---------------------------------------------------
+
+// A window: a dialog or floating window is a dialog; a blank title gives way to the first
+// static text, without touching the title bar.
+class WindowAccessible : public QAccessibleWidget {
+  public:
+    WindowAccessible(QWidget* top, const std::shared_ptr<::Window>& w)
+        : QAccessibleWidget(top, QAccessible::Window), window_(w) {}
+    // Asked each time: the window may be described before its settings are applied.
+    QAccessible::Role role() const override {
+        auto w = window_.lock();
+        return w && w->Frame != 0 ? QAccessible::Dialog : QAccessible::Window;
+    }
+    QString text(QAccessible::Text t) const override {
+        auto w = window_.lock();
+        if (t != QAccessible::Name || !w || !blank(w->Title)) return QAccessibleWidget::text(t);
+        StaticText* first = firstStaticText(*w);
+        return first ? oneLine(first->Text()) : QString();
+    }
+
+  private:
+    std::weak_ptr<::Window> window_;
+};
+
+// The window that the platform describes the widget for, or nullptr where the toolkit's own
+// description serves.
+std::shared_ptr<::Window> describedWindow(QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    for (auto& w : OpenWindows())
+        if (w->topLevelWidget() == object) return w->Frame != 0 || blank(w->Title) ? w : nullptr;
+    return nullptr;
+}
+
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    auto w = describedWindow(object);
+    return w ? new WindowAccessible(static_cast<QWidget*>(object), w) : nullptr;
+}
+
+// A widget asked about before its window was complete got the toolkit's description; it is
+// dropped, so that the next question gets the platform's.
+void dropEarlyInterface(QWidget* widget) {
+    if (!widget || !QAccessible::isActive() || !describedWindow(widget)) return;
+    QAccessibleInterface* current = QAccessible::queryAccessibleInterface(widget);
+    if (current && !dynamic_cast<WindowAccessible*>(current))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
+}
+
 void notify(QWidget* widget, QAccessible::Event event) {
     if (!widget || !QAccessible::isActive()) return;
     QAccessibleEvent e(widget, event);
@@ -98,7 +160,18 @@ void notify(QWidget* widget, QAccessible::Event event) {
 
 } // namespace
 
-void AccessibilityWindowBuilt(::Window& window) { labelFields(window); }
+void AccessibilityPrepare() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    // Asked before the toolkit's own factory, which came with the application.
+    QAccessible::installFactory(factory);
+}
+
+void AccessibilityWindowBuilt(::Window& window) {
+    dropEarlyInterface(window.topLevelWidget());
+    labelFields(window);
+}
 
 void AccessibilityTextChanged(const RectControl& control) {
     const ::Window* window = control.Window();
@@ -106,4 +179,6 @@ void AccessibilityTextChanged(const RectControl& control) {
     if (!window || !label) return;
     labelFields(*window);
     if (QWidget* field = label->buddy()) notify(field, QAccessible::NameChanged);
+    if (blank(window->Title) && firstStaticText(*window) == &control)
+        notify(window->topLevelWidget(), QAccessible::NameChanged);
 }

@@ -176,6 +176,7 @@ void Window::Constructor() {
     // through its accessor instead of building a second one.
     openWindows().push_back(std::static_pointer_cast<Window>(shared_from_this()));
 
+    AccessibilityPrepare();
     impl_->top = new TopLevel(*this);
     impl_->top->setAttribute(Qt::WA_DeleteOnClose, false);
     impl_->client = new ClientArea(*this);

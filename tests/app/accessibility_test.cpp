@@ -5,6 +5,7 @@
 #include "app/dialogs/WindowSelectScenario.h"
 #include "app/dialogs/WindowTheTruth.h"
 #include "app/dialogs/WindowWhereTo.h"
+#include "app/WindowSplash.h"
 #include "platform/Controls.h"
 #include "platform/testing/AccessibleTesting.h"
 #include "pond_window/WindowMain.h"
@@ -50,4 +51,26 @@ TEST_F(AccessibilityTest, TheWhereToChoicesAreRadioButtonsWithDumpThemChecked) {
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Top pond", "Bottom pond", "Dump them"}));
     EXPECT_EQ(checked, std::vector<std::string>{"Dump them"});
+}
+
+TEST_F(AccessibilityTest, WindowsAreAnnouncedAsWhatTheyAreByAName) {
+    struct Case {
+        std::shared_ptr<Window> window;
+        const char* role;
+        std::string name;
+    };
+    const Case cases[] = {
+        {WindowMain(), "window", "Tarnwick"},
+        {WindowSelectScenario(), "dialog", "Select scenario"},
+        {WindowSample(), "dialog", "Sample"},
+        {WindowWhereTo(), "dialog", "Where should the frogs go?"},
+        {WindowTheTruth(), "dialog", "The Truth"},
+        {WindowSplash(), "dialog", "Tarnwick Software for Cadmoria"}, // its two lines
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto seen = uitest::Accessible(*c.window);
+        EXPECT_EQ(seen.role, c.role);
+        EXPECT_EQ(seen.name, c.name);
+    }
 }

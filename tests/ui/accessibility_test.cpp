@@ -174,3 +174,40 @@ TEST_F(Accessibility, RadioButtonsAreOneGroupThatTheArrowKeysMoveThrough) {
     radio(2)->setValue(true);
     EXPECT_EQ(checked(), (std::vector<bool>{false, false, true}));
 }
+
+// A dialog or floating window is a dialog, a document window a window; a blank title gives
+// way to the window's first static text, and the title bar stays blank.
+TEST_F(Accessibility, WindowsAreDialogsOrWindowsNamedByTheirTitleElseTheirFirstText) {
+    struct Case {
+        int frame;
+        const char* title;
+        const char* role;
+        const char* name;
+    };
+    const Case cases[] = {
+        {0, "Pond", "window", "Pond"},         {2, "Sample", "dialog", "Sample"},
+        {3, "Floating", "dialog", "Floating"}, {1, "", "dialog", "Where to?"},
+        {2, "  ", "dialog", "Where to?"},      {0, "", "window", "Where to?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.frame) + " '" + c.title + "'");
+        WindowLaidOut::frame() = c.frame;
+        WindowLaidOut::title() = c.title;
+        auto w = LaidOut([](WindowLaidOut& w) {
+            w.place<EditField>("Field", 10, 10, 100, 22);
+            w.text("Question", "Where to?", 10, 60, 100, 20);
+            w.text("Other", "Other", 10, 90, 100, 20);
+        });
+        w->Show();
+        ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+        auto seen = uitest::Accessible(*w);
+        EXPECT_EQ(seen.role, c.role);
+        EXPECT_EQ(seen.name, c.name);
+        if (c.title[0] == 0) {
+            EXPECT_EQ(uitest::ShownTitle(*w), " ");
+            w->get<StaticText>("Question")->setText("Where now?");
+            EXPECT_EQ(uitest::Accessible(*w).name, "Where now?");
+        }
+        w->Close();
+    }
+}
