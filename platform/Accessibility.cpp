@@ -1,6 +1,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/QtText.h"
+#include "platform/SpriteSurface.h"
 #include "platform/Window.h"
 
 #include <QAccessible>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,6 +47,12 @@ int gapLeftOf(const Box& text, const Box& target) {
 int gapAbove(const Box& text, const Box& target) {
     return gapOrApart(target.top - text.bottom,
                       shared(text.left, text.right, target.left, target.right) > 0);
+}
+
+// The text stands just right of the target, within its rows.
+int gapRightOf(const Box& text, const Box& target) {
+    return gapOrApart(text.left - target.right,
+                      text.top >= target.top - Overlap && text.bottom <= target.bottom + Overlap);
 }
 
 // The control of one of the kinds that stands nearest the target in that way, or nullptr.
@@ -105,6 +113,21 @@ StaticText* firstStaticText(const ::Window& w) {
     return nullptr;
 }
 
+RectControl* nameSourceOf(const SpriteSurface& s) {
+    return nearest<StaticText, EditField>(s, gapAbove);
+}
+StaticText* countOf(const SpriteSurface& s) {
+    return static_cast<StaticText*>(nearest<StaticText>(s, gapRightOf));
+}
+
+QString surfaceName(const SpriteSurface& s) {
+    RectControl* source = nameSourceOf(s);
+    if (auto text = dynamic_cast<StaticText*>(source)) return oneLine(text->Text());
+    if (auto field = dynamic_cast<EditField*>(source))
+        return oneLine(blank(field->Text()) ? field->AccessibleName : field->Text());
+    return oneLine(s.AccessibleName);
+}
+
 // ---- The platform's own descriptions ---------------------------------------------------
 
 // A window: a dialog or floating window is a dialog; a blank title gives way to the first
@@ -129,6 +152,70 @@ class WindowAccessible : public QAccessibleWidget {
     std::weak_ptr<::Window> window_;
 };
 
+// A control whose widget the toolkit knows nothing about: a picture of some kind.
+class ControlAccessible : public QAccessibleWidget {
+  public:
+    ControlAccessible(QWidget* w, const RectControl& c)
+        : QAccessibleWidget(w, QAccessible::Graphic), control_(c.weak_from_this()) {}
+
+  protected:
+    template <class C> std::shared_ptr<C> control() const {
+        return std::dynamic_pointer_cast<C>(control_.lock());
+    }
+
+  private:
+    std::weak_ptr<const Object> control_;
+};
+
+// A sprite surface: named by the text above it, described by its count beside it, and
+// labelled by the one that names it.
+class SurfaceAccessible : public ControlAccessible {
+  public:
+    using ControlAccessible::ControlAccessible;
+    QString text(QAccessible::Text t) const override {
+        auto s = control<const SpriteSurface>();
+        if (!s || (t != QAccessible::Name && t != QAccessible::Description))
+            return ControlAccessible::text(t);
+        if (t == QAccessible::Name) return surfaceName(*s);
+        StaticText* count = countOf(*s);
+        return count ? oneLine(count->Text()) : QString();
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto rels = ControlAccessible::relations(match);
+        auto s = control<const SpriteSurface>();
+        RectControl* source = s ? nameSourceOf(*s) : nullptr;
+        if ((match & QAccessible::Label) && source && source->widget())
+            if (auto iface = QAccessible::queryAccessibleInterface(source->widget()))
+                rels.append({iface, QAccessible::Label});
+        return rels;
+    }
+};
+
+// A canvas: named by what its backdrop shows.
+class CanvasAccessible : public ControlAccessible {
+  public:
+    using ControlAccessible::ControlAccessible;
+    QString text(QAccessible::Text t) const override {
+        auto c = control<const Canvas>();
+        if (t != QAccessible::Name || !c) return ControlAccessible::text(t);
+        return c->Backdrop() ? toQt(c->Backdrop()->Description) : QString();
+    }
+};
+
+// The sprite surface or canvas whose widget it is, or nullptr.
+RectControl* describedControl(QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    for (auto& w : OpenWindows())
+        for (auto& c : w->Controls()) {
+            auto rc = dynamic_cast<RectControl*>(c.get());
+            if (rc && rc->widget() == object &&
+                (dynamic_cast<SpriteSurface*>(rc) || dynamic_cast<Canvas*>(rc)))
+                return rc;
+        }
+    return nullptr;
+}
+
 // The window that the platform describes the widget for, or nullptr where the toolkit's own
 // description serves.
 std::shared_ptr<::Window> describedWindow(QObject* object) {
@@ -139,21 +226,33 @@ std::shared_ptr<::Window> describedWindow(QObject* object) {
 }
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
-    auto w = describedWindow(object);
-    return w ? new WindowAccessible(static_cast<QWidget*>(object), w) : nullptr;
+    auto widget = static_cast<QWidget*>(object);
+    if (auto w = describedWindow(object)) return new WindowAccessible(widget, w);
+    RectControl* c = describedControl(object);
+    if (dynamic_cast<SpriteSurface*>(c)) return new SurfaceAccessible(widget, *c);
+    if (c) return new CanvasAccessible(widget, *c);
+    return nullptr;
 }
 
-// A widget asked about before its window was complete got the toolkit's description; it is
-// dropped, so that the next question gets the platform's.
+// A widget asked about before its window or control was complete got the toolkit's
+// description; it is dropped, so that the next question gets the platform's.
 void dropEarlyInterface(QWidget* widget) {
-    if (!widget || !QAccessible::isActive() || !describedWindow(widget)) return;
+    if (!widget || !QAccessible::isActive()) return;
+    if (!describedWindow(widget) && !describedControl(widget)) return;
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(widget);
-    if (current && !dynamic_cast<WindowAccessible*>(current))
+    if (current && !dynamic_cast<WindowAccessible*>(current) &&
+        !dynamic_cast<ControlAccessible*>(current))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(current));
 }
 
+seams::AccessibleChangeObserver& observer() {
+    static seams::AccessibleChangeObserver o;
+    return o;
+}
+
 void notify(QWidget* widget, QAccessible::Event event) {
-    if (!widget || !QAccessible::isActive()) return;
+    if (!widget) return;
+    if (observer()) observer()(widget, event == QAccessible::NameChanged ? "name" : "description");
     QAccessibleEvent e(widget, event);
     QAccessible::updateAccessibility(&e);
 }
@@ -170,15 +269,47 @@ void AccessibilityPrepare() {
 
 void AccessibilityWindowBuilt(::Window& window) {
     dropEarlyInterface(window.topLevelWidget());
+    for (auto& c : window.Controls())
+        if (auto rc = dynamic_cast<RectControl*>(c.get())) dropEarlyInterface(rc->widget());
     labelFields(window);
 }
 
 void AccessibilityTextChanged(const RectControl& control) {
     const ::Window* window = control.Window();
-    auto label = qobject_cast<QLabel*>(control.widget());
-    if (!window || !label) return;
-    labelFields(*window);
-    if (QWidget* field = label->buddy()) notify(field, QAccessible::NameChanged);
+    if (!window || !control.widget()) return;
+    if (dynamic_cast<const Canvas*>(&control)) notify(control.widget(), QAccessible::NameChanged);
     if (blank(window->Title) && firstStaticText(*window) == &control)
         notify(window->topLevelWidget(), QAccessible::NameChanged);
+    // The counts change every day: only a text that stands beside a field or surface is
+    // looked at further.
+    const Box box = boxOf(control);
+    auto beside = [&](auto gap, auto... kinds) {
+        for (auto& c : window->Controls()) {
+            auto rc = dynamic_cast<RectControl*>(c.get());
+            if (rc && (dynamic_cast<decltype(kinds)>(rc) || ...) && gap(*rc)) return true;
+        }
+        return false;
+    };
+    auto label = qobject_cast<QLabel*>(control.widget());
+    if (label && beside([&](const RectControl& f) {
+            return gapLeftOf(box, boxOf(f)) != Apart || gapAbove(box, boxOf(f)) != Apart;
+        }, (EditField*)nullptr, (PopupMenu*)nullptr)) {
+        labelFields(*window);
+        if (QWidget* field = label->buddy()) notify(field, QAccessible::NameChanged);
+    }
+    for (auto& c : window->Controls()) {
+        auto s = dynamic_cast<SpriteSurface*>(c.get());
+        if (!s || !s->widget()) continue;
+        const Box surface = boxOf(*s);
+        if (gapAbove(box, surface) != Apart && nameSourceOf(*s) == &control)
+            notify(s->widget(), QAccessible::NameChanged);
+        if (gapRightOf(box, surface) != Apart && countOf(*s) == &control)
+            notify(s->widget(), QAccessible::DescriptionChanged);
+    }
 }
+
+namespace seams {
+AccessibleChangeObserver setAccessibleChangeObserver(AccessibleChangeObserver o) {
+    return std::exchange(observer(), std::move(o));
+}
+} // namespace seams

@@ -6,8 +6,14 @@
 //   stands right above it, labels it: the field is named by it and labelled by it.
 // - A dialog or floating window is a dialog; a window with a blank title is named by its
 //   first static text.
+// - A sprite surface is named by the static text or text field right above it (a field by
+//   its text, else by its own accessible name), and described by the static text just right
+//   of it on its rows (its count). A canvas is named by what its backdrop shows.
 // - A control's AccessibleName names it where no text beside it does.
 
+#include <functional>
+
+class QWidget;
 class RectControl;
 class Window;
 
@@ -15,5 +21,13 @@ class Window;
 void AccessibilityPrepare();
 // Once a window's controls are widgets: the fields and popup menus take their labels.
 void AccessibilityWindowBuilt(Window& window);
-// A control's text changed: the controls it names say so.
+// A control's text or picture changed: it and the controls it names or describes say so.
 void AccessibilityTextChanged(const RectControl& control);
+
+namespace seams {
+// Told of each change that the platform passes on to assistive technology ("name" or
+// "description" of that widget), also where the toolkit has none to tell (headless). Returns
+// the previous observer; an empty one stops.
+using AccessibleChangeObserver = std::function<void(QWidget*, const char* change)>;
+AccessibleChangeObserver setAccessibleChangeObserver(AccessibleChangeObserver observer);
+} // namespace seams

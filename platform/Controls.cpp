@@ -161,17 +161,24 @@ std::string EditField::Text() const { return text_; }
 void EditField::setText(const std::string& text) {
     text_ = text;
     syncWidget();
+    AccessibilityTextChanged(*this);
 }
 
 QWidget* EditField::createWidget(QWidget* parent) {
     if (Multiline) {
         auto edit = new QPlainTextEdit(parent);
         QObject::connect(edit, &QPlainTextEdit::textChanged,
-                         [this, edit] { text_ = typedText(edit->toPlainText()); });
+                         [this, edit] {
+                             text_ = typedText(edit->toPlainText());
+                             AccessibilityTextChanged(*this);
+                         });
         return edit;
     }
     auto edit = new QLineEdit(parent);
-    QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) { text_ = fromQt(t); });
+    QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) {
+        text_ = fromQt(t);
+        AccessibilityTextChanged(*this);
+    });
     return edit;
 }
 
@@ -368,6 +375,7 @@ class RectangleWidget : public QWidget {
 void Canvas::setBackdrop(std::shared_ptr<Picture> picture) {
     backdrop_ = std::move(picture);
     requestRepaint();
+    AccessibilityTextChanged(*this);
 }
 
 QWidget* Canvas::createWidget(QWidget* parent) { return new CanvasWidget(parent, *this); }

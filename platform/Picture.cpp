@@ -191,6 +191,13 @@ void Graphics::DrawRect(int x, int y, int width, int height) {
     });
 }
 
+namespace {
+void describe(Picture& picture, const std::string& words) {
+    if (words.empty()) return;
+    picture.Description += (picture.Description.empty() ? "" : ", ") + words;
+}
+} // namespace
+
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int, int, int,
                            int, int, int) {
     if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
@@ -198,6 +205,7 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y
         return;
     QImage src = drawableImage(*picture);
     paintOn(owner_, [&](QPainter& p) { p.drawImage(QPoint(x, y), src); });
+    describe(owner_, picture->Description);
 }
 
 void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
@@ -209,4 +217,5 @@ void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
         p.setPen(toQColor(ForeColor));
         p.drawText(QPoint(x, y), toQt(text));
     });
+    if (!owner_.impl().image.isNull()) describe(owner_, text);
 }

@@ -1,6 +1,8 @@
 #include "platform/testing/AccessibleTesting.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Control.h"
+#include "platform/Controls.h"
 #include "platform/Window.h"
 
 #include <QAccessible>
@@ -42,5 +44,25 @@ AccessibleView viewOf(QWidget* widget) {
 
 AccessibleView Accessible(const RectControl& control) { return viewOf(control.widget()); }
 AccessibleView Accessible(const Window& window) { return viewOf(window.topLevelWidget()); }
+
+namespace {
+std::string controlNamed(const QObject* object) {
+    for (auto& w : OpenWindows()) {
+        if (w->topLevelWidget() == object) return "(window)";
+        for (auto& c : w->Controls())
+            if (auto rc = dynamic_cast<RectControl*>(c.get()); rc && rc->widget() == object)
+                return rc->Name;
+    }
+    return "?";
+}
+} // namespace
+
+AccessibleChanges::AccessibleChanges() {
+    previous_ = seams::setAccessibleChangeObserver([this](QWidget* widget, const char* change) {
+        seen.push_back(std::string(change) + ":" + controlNamed(widget));
+    });
+}
+
+AccessibleChanges::~AccessibleChanges() { seams::setAccessibleChangeObserver(std::move(previous_)); }
 
 } // namespace uitest

@@ -2,9 +2,11 @@
 // What assistive technology is told about the windows and controls, read headless through
 // the toolkit's accessibility interfaces (the same ones its AT-SPI bridge reads).
 
+#include <functional>
 #include <string>
 #include <vector>
 
+class QWidget;
 class RectControl;
 class Window;
 
@@ -20,4 +22,19 @@ struct AccessibleView {
 // window.
 AccessibleView Accessible(const RectControl& control);
 AccessibleView Accessible(const Window& window);
+
+// Records, while it lives, what the toolkit tells assistive technology has changed: one
+// entry per change, "name:<control>" or "description:<control>", the control by its Name
+// ("(window)" for a window).
+class AccessibleChanges {
+  public:
+    AccessibleChanges();
+    ~AccessibleChanges();
+    AccessibleChanges(const AccessibleChanges&) = delete;
+    AccessibleChanges& operator=(const AccessibleChanges&) = delete;
+    std::vector<std::string> seen;
+
+  private:
+    std::function<void(QWidget*, const char*)> previous_;
+};
 } // namespace uitest

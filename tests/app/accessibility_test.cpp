@@ -9,6 +9,8 @@
 #include "platform/Controls.h"
 #include "platform/testing/AccessibleTesting.h"
 #include "pond_window/WindowMain.h"
+#include "pond_window/popupSpriteCan.h"
+#include "platform/testing/UiTesting.h"
 
 #include <string>
 #include <vector>
@@ -72,5 +74,41 @@ TEST_F(AccessibilityTest, WindowsAreAnnouncedAsWhatTheyAreByAName) {
         auto seen = uitest::Accessible(*c.window);
         EXPECT_EQ(seen.role, c.role);
         EXPECT_EQ(seen.name, c.name);
+    }
+}
+
+// The ponds and pools are named by the text above them (a pool by its name field, else its
+// place) and described by their counts, as refreshed; the data card says what it shows.
+TEST_F(AccessibilityTest, ThePondsAndPoolsSayWhatTheyHoldAndTheCardWhatItShows) {
+    auto main = WindowMain();
+    main->Show();
+    main->PopulatePond(0, 85);
+    main->UpdateSizes();
+    const char* names[] = {"Top pond", "Bottom pond", "Pool 1", "Pool 2", "Pool 3", "Pool 4"};
+    for (int32_t i = 0; i < 6; ++i) {
+        auto seen = uitest::Accessible(*main->popSurfaces(i));
+        EXPECT_EQ(seen.name, names[i]);
+        EXPECT_EQ(seen.description, i == 0 ? "85" : "0") << names[i];
+    }
+    uitest::Type(*main->EditFieldPoolLabel(2), "Shade");
+    EXPECT_EQ(uitest::Accessible(*main->popSurfaces(4)).name, "Shade");
+
+    struct Card {
+        const char* phenotype;
+        bool exposed;
+        const char* shows;
+    };
+    const Card cards[] = {
+        {"tadpole", false, "Tadpole, Uninfected"},
+        {"frog", true, "Frog, Normal, Infected, Fluke"},
+        {"fivelegs", false, "Five-legged frog, Deformed, Uninfected"},
+    };
+    auto card = main->spriteDataPopUp1();
+    for (const Card& c : cards) {
+        auto critter = std::make_shared<critterSprite>();
+        critter->phenotype = c.phenotype;
+        critter->exposed = c.exposed;
+        card->popup(100, 100, critter, *main);
+        EXPECT_EQ(uitest::Accessible(*card).name, c.shows);
     }
 }

@@ -1,6 +1,8 @@
 // What a screen reader is told about the windows and controls, read through the toolkit's
 // accessibility interfaces.
 #include "platform/Controls.h"
+#include "platform/Picture.h"
+#include "platform/SpriteSurface.h"
 #include "platform/Window.h"
 #include "platform/testing/AccessibleTesting.h"
 #include "platform/testing/UiTesting.h"
@@ -210,4 +212,51 @@ TEST_F(Accessibility, WindowsAreDialogsOrWindowsNamedByTheirTitleElseTheirFirstT
         }
         w->Close();
     }
+}
+
+// A sprite surface is named by the text or field right above it (a blank field by its own
+// name) and described by the count just right of it, and says so when either changes; a
+// canvas is named by the words drawn into its picture.
+TEST_F(Accessibility, SurfacesSayWhatTheyHoldAndCanvasesWhatTheyShow) {
+    auto w = LaidOut([](WindowLaidOut& w) {
+        w.text("PondLabel", "Pond", 10, 10, 100, 20);
+        w.place<SpriteSurface>("Pond", 10, 29, 150, 100);
+        w.text("PondCount", "85", 166, 109, 30, 20);
+        w.place<EditField>("PoolName", 210, 10, 100, 16)->AccessibleName = "Pool 1";
+        w.place<SpriteSurface>("Pool", 210, 32, 100, 80);
+        w.text("PoolCount", "0", 316, 92, 30, 20);
+        w.text("Day", "Day 1", 10, 250, 100, 20); // below, not beside
+        w.place<Canvas>("Card", 210, 150, 85, 69);
+    });
+    auto pond = w->get<SpriteSurface>("Pond");
+    auto pool = w->get<SpriteSurface>("Pool");
+    auto seenPond = uitest::Accessible(*pond);
+    EXPECT_EQ(seenPond.role, "graphic");
+    EXPECT_EQ(seenPond.name, "Pond");
+    EXPECT_EQ(seenPond.description, "85");
+    EXPECT_EQ(seenPond.labelledBy, Labels{"Pond"});
+    EXPECT_EQ(uitest::Accessible(*pool).name, "Pool 1");
+    EXPECT_EQ(uitest::Accessible(*pool).description, "0");
+
+    uitest::AccessibleChanges changes;
+    w->get<StaticText>("PondCount")->setText("84");
+    w->get<StaticText>("Day")->setText("Day 2");
+    EXPECT_EQ(uitest::Accessible(*pond).description, "84");
+    w->Show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
+    uitest::Type(*w->get<EditField>("PoolName"), "Shade");
+    EXPECT_EQ(uitest::Accessible(*pool).name, "Shade");
+    w->get<EditField>("PoolName")->setText(" ");
+    EXPECT_EQ(uitest::Accessible(*pool).name, "Pool 1");
+    EXPECT_EQ(changes.seen, (std::vector<std::string>{"description:Pond", "name:Pool",
+                                                      "name:Pool", "name:Pool", "name:Pool",
+                                                      "name:Pool", "name:Pool"}));
+
+    auto card = NewPicture(85, 69);
+    card->Graphics().DrawString("Normal", 2, 53);
+    card->Graphics().DrawString("Uninfected", 2, 65);
+    changes.seen.clear();
+    w->get<Canvas>("Card")->setBackdrop(card);
+    EXPECT_EQ(uitest::Accessible(*w->get<Canvas>("Card")).name, "Normal, Uninfected");
+    EXPECT_EQ(changes.seen, std::vector<std::string>{"name:Card"});
 }
