@@ -4,7 +4,7 @@
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
             python3 xvfb xdotool x11-utils imagemagick openbox xclip desktop-file-utils \
-            tesseract-ocr dpkg-dev lintian qt6ct
+            tesseract-ocr dpkg-dev lintian qt6ct dbus at-spi2-core python3-pyatspi
 BUILD      := build
 BUILD_SAN  := build-san
 BUILD_FUZZ := build-fuzz

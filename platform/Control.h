@@ -63,6 +63,9 @@ class RectControl : public Control {
     // The control's place in the window's keyboard order (Tab): by TabIndex, controls of one
     // TabIndex in the order they were added.
     int32_t TabIndex = 0;
+    // What assistive technology calls the control when no text beside it names it; nothing
+    // on screen changes.
+    std::string AccessibleName;
     void setLeft(int v);
     void setTop(int v);
     void setWidth(int v);

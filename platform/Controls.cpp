@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 #include "platform/DesktopColors.h"
+#include "platform/Accessibility.h"
 #include "platform/PictureImpl.h"
 #include "platform/PictureRatio.h"
 #include "platform/QtText.h"
@@ -81,6 +82,7 @@ bool TextControl::SetProperty(std::string_view name, const PropertyValue& value)
 void StaticText::setText(const std::string& text) {
     text_ = text;
     syncWidget();
+    AccessibilityTextChanged(*this);
 }
 
 void StaticText::setTextAlign(int align) {
@@ -161,17 +163,24 @@ std::string EditField::Text() const { return text_; }
 void EditField::setText(const std::string& text) {
     text_ = text;
     syncWidget();
+    AccessibilityTextChanged(*this);
 }
 
 QWidget* EditField::createWidget(QWidget* parent) {
     if (Multiline) {
         auto edit = new QPlainTextEdit(parent);
         QObject::connect(edit, &QPlainTextEdit::textChanged,
-                         [this, edit] { text_ = typedText(edit->toPlainText()); });
+                         [this, edit] {
+                             text_ = typedText(edit->toPlainText());
+                             AccessibilityTextChanged(*this);
+                         });
         return edit;
     }
     auto edit = new QLineEdit(parent);
-    QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) { text_ = fromQt(t); });
+    QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) {
+        text_ = fromQt(t);
+        AccessibilityTextChanged(*this);
+    });
     return edit;
 }
 
@@ -299,8 +308,9 @@ void RadioButton::setValue(bool value) {
 }
 
 QWidget* RadioButton::createWidget(QWidget* parent) {
+    // The window's radio buttons share the client area: the toolkit groups them, so they are
+    // radio buttons to a screen reader and the arrow keys move the choice among them.
     auto radio = new QRadioButton(parent);
-    radio->setAutoExclusive(false); // exclusive across the whole window instead
     QObject::connect(radio, &QRadioButton::clicked, [this](bool) { setValue(true); });
     return radio;
 }
@@ -309,7 +319,11 @@ void RadioButton::syncWidget() {
     auto radio = widgetOf<QRadioButton>(*this);
     if (!radio) return;
     radio->setText(captionText(caption_));
+    // The toolkit keeps the checked button of a group checked; the program may clear it.
+    const bool exclusive = radio->autoExclusive();
+    if (!value_) radio->setAutoExclusive(false);
     radio->setChecked(value_);
+    radio->setAutoExclusive(exclusive);
     style.applyTo(radio);
 }
 
@@ -363,6 +377,7 @@ class RectangleWidget : public QWidget {
 void Canvas::setBackdrop(std::shared_ptr<Picture> picture) {
     backdrop_ = std::move(picture);
     requestRepaint();
+    AccessibilityTextChanged(*this);
 }
 
 QWidget* Canvas::createWidget(QWidget* parent) { return new CanvasWidget(parent, *this); }

@@ -122,8 +122,8 @@ class PopupMenu : public TextControl {
     int listIndex_ = 0;
 };
 
-// A radio button. Setting Value true (in code or by a click) clears every other radio
-// button of the same window.
+// A radio button. Setting Value true (in code, by a click or by an arrow key from another
+// radio button of the window) clears every other radio button of the same window.
 class RadioButton : public TextControl {
   public:
     const std::string& Caption() const { return caption_; }

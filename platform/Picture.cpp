@@ -203,6 +203,13 @@ void Graphics::DrawRect(int x, int y, int width, int height) {
             recordStep(owner_, {DrawStep::Kind::FillRect, side, toQColor(ForeColor)});
 }
 
+namespace {
+void describe(Picture& picture, const std::string& words) {
+    if (words.empty()) return;
+    picture.Description += (picture.Description.empty() ? "" : ", ") + words;
+}
+} // namespace
+
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y, int, int, int,
                            int, int, int) {
     if (!picture || picture->Width() == 0 || picture->Height() == 0) return;
@@ -216,6 +223,7 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int x, int y
         step.clearWhite = picture->Transparent == 1;
         recordStep(owner_, std::move(step));
     }
+    describe(owner_, picture->Description);
 }
 
 void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
@@ -228,6 +236,7 @@ void Graphics::DrawString(const std::string& text, int x, int y, int, bool) {
         p.drawText(QPoint(x, y), toQt(text));
     });
     if (owner_.impl().image.isNull()) return;
+    describe(owner_, text);
     DrawStep step{DrawStep::Kind::Text, QRectF(x, y, 0, 0), toQColor(ForeColor)};
     step.text = toQt(text);
     step.textSize = std::max(TextSize, 1);

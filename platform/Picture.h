@@ -61,6 +61,10 @@ class Picture {
     int Height() const { return height_; }
     ::Graphics& Graphics() { return graphics_; }
     int Transparent = 0;
+    // What the picture shows, in words, for a screen reader: a resource picture's title, then
+    // what is drawn into it (texts, and the descriptions of pictures), in drawing order,
+    // joined by ", ".
+    std::string Description;
 
     // Pixels with alpha of at least half count as opaque. Computed on first use after a
     // change and cached.

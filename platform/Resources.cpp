@@ -54,6 +54,20 @@ bool declaresEmptySize(const QByteArray& data) {
     return false;
 }
 
+// The text of the root element's <title>, which says what the drawing shows; empty without one.
+std::string svgTitle(const QByteArray& data) {
+    QXmlStreamReader xml(data);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement()) --depth;
+        if (!xml.isStartElement()) continue;
+        if (++depth == 2 && xml.name() == QLatin1String("title"))
+            return xml.readElementText().simplified().toStdString();
+    }
+    return {};
+}
+
 std::shared_ptr<Picture> pictureFromSvg(QSvgRenderer& svg, const QByteArray& data) {
     const QSize size = svg.defaultSize();
     if (!sizeFits(size.width(), size.height())) return nullptr;
@@ -107,8 +121,10 @@ std::shared_ptr<Picture> PictureFromData(std::string_view bytes) {
     if (data.contains("<svg")) {
         QSvgRenderer svg;
         if (declaresEmptySize(data)) return nullptr;
-        if (svg.load(data) && svg.isValid()) return pictureFromSvg(svg, data);
-        return nullptr;
+        if (!svg.load(data) || !svg.isValid()) return nullptr;
+        auto picture = pictureFromSvg(svg, data);
+        if (picture) picture->Description = svgTitle(data);
+        return picture;
     }
     QImage image;
     if (!image.loadFromData(data)) return nullptr;

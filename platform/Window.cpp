@@ -1,4 +1,5 @@
 #include "platform/Window.h"
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/Menu.h"
 #include "platform/MenuImpl.h"
@@ -176,6 +177,7 @@ void Window::Constructor() {
     // through its accessor instead of building a second one.
     openWindows().push_back(std::static_pointer_cast<Window>(shared_from_this()));
 
+    AccessibilityPrepare();
     impl_->top = new TopLevel(*this);
     impl_->top->setAttribute(Qt::WA_DeleteOnClose, false);
     impl_->client = new ClientArea(*this);
@@ -197,6 +199,7 @@ void Window::Constructor() {
         auto rc = std::dynamic_pointer_cast<RectControl>(c);
         if (rc && rc->widget()) rc->widget()->raise();
     }
+    AccessibilityWindowBuilt(*this);
     // The keyboard's order through the controls that take the focus.
     QWidget* previous = nullptr;
     for (RectControl* c : tabOrder()) {

@@ -70,6 +70,10 @@ void WindowMain::CreateControls0() {
     BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 1, L::EditFieldPoolLabel[1]);
     BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 2, L::EditFieldPoolLabel[2]);
     BuildMember<Field, EditField>(*this, "EditFieldPoolLabel", 3, L::EditFieldPoolLabel[3]);
+    // The pools' name fields have no label beside them: a screen reader names them by
+    // their pool's place.
+    for (int32_t pool = 0; pool < 4; ++pool)
+        EditFieldPoolLabel(pool)->AccessibleName = "Pool " + std::to_string(pool + 1);
     BuildMember<Surface, popSurface>(*this, "popSurfaces", 0, L::popSurfaces[0], open);
     BuildControl<PushButton>(*this, "PushButtonRun", L::PushButtonRun,
                              {{"Action", &WindowMain::PushButtonRun_Action}});

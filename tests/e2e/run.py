@@ -8,7 +8,8 @@ real pointer and key input, the way a student goes through a lesson.
 A second run lets the splash close itself, and a third ends the program with Ctrl+Q from the
 Sample dialog that the closed main window left alone. Another goes through the main window, the
 Sample dialog and The Truth under qt6ct's dark "darker" colour scheme and measures how every
-text there stands out from its background.
+text there stands out from its background. Another run, with an accessibility bus, reads
+what a screen reader is told (AT-SPI, through pyatspi).
 
 With --installed, a fourth run starts the program installed under PREFIX, away from the build,
 checks its desktop entry and that it finds the page it installed. With --package, the Debian
@@ -35,6 +36,7 @@ import urllib.parse
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from atspi import AtspiBus  # noqa: E402
 from xharness import Failure, XSession, wait_until  # noqa: E402
 
 # ---- what the windows look like: client sizes and control rectangles (x, y, w, h) ----
@@ -438,6 +440,7 @@ class Lesson:
             self.lesson()
             self.last_window_run()
             self.lone_sample_run()
+            self.atspi_run()
             if self.args.installed:
                 self.installed_run(self.args.installed, "installed")
             if self.args.package:
@@ -908,6 +911,57 @@ class Lesson:
         return [("%s %s" % (kind, what), self.crop(img, w, kind, rect).text_contrast())
                 for what, rect in DARK_TEXTS[kind]]
 
+    def atspi_run(self):
+        self.step("screen-reader run: the where-to choices and the Sample dialog over AT-SPI")
+        bus = AtspiBus(self.s)
+        plain_env, self.s.env = self.s.env, bus.env
+        try:
+            self.start_program("atspi")
+            self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
+            self.click(self.p.wait_shown("splash"), "splash", PROCEED)
+            self.p.wait_gone("splash", timeout=2)
+            self.click(self.p.wait_shown("scenario"), "scenario", SCEN_OKAY)
+            self.p.wait_gone("scenario")
+            main = self.main()
+            self.drag_into_pool(main, 2, docs=False)
+            self.click(main, "main", POOL_CLEAR[2])
+            where = self.p.wait_shown("whereto")
+
+            def radios():
+                return [n for n in bus.window_nodes("Where should the frogs go?")
+                        if n["role"] == "radio button"]
+
+            wait_until(lambda: len(radios()) == 3, STEP_TIMEOUT, "three radio buttons over AT-SPI")
+            seen = radios()
+            self.check(sorted(n["name"] for n in seen) == ["Bottom pond", "Dump them", "Top pond"]
+                       and [n["name"] for n in seen if n["checked"]] == ["Dump them"],
+                       "the where-to choices over AT-SPI are %s" % seen)
+            self.click(where, "whereto", WHERE_OKAY)
+            self.p.wait_gone("whereto")
+
+            self.choose_menu(2, 0, 3)
+            sample = self.p.wait_shown("sample")
+            frogs = bus.wait_node("Sample", "the number field over AT-SPI",
+                                  lambda n: n["role"] == "text" and n["name"])
+            self.check(frogs["name"] == "Number of frogs:" and
+                       frogs["labelled_by"] == ["Number of frogs:"],
+                       "the Sample dialog's number field over AT-SPI is %s" % frogs)
+            pond = bus.wait_node("Sample", "the pond list over AT-SPI",
+                                 lambda n: n["role"] == "combo box")
+            self.check(pond["labelled_by"] == ["Sample from:"],
+                       "the Sample dialog's pond list over AT-SPI is %s" % pond)
+            before = self.crop(self.s.capture(), sample, "sample", SAMPLE_RESULT)
+            with bus.recording() as after_sample:
+                self.click(sample, "sample", SAMPLE_BUTTON)
+                self.wait_changed(sample, "sample", SAMPLE_RESULT, before, "the sample's result")
+            # What the bus carried once the result appeared (after_sample: type, role, name,
+            # detail1, data of each event): the place to check that the result is spoken.
+            self.note("AT-SPI events after Sample: %d" % len(after_sample))
+            self.quit_by_keys(sample)
+        finally:
+            self.s.env = plain_env
+            bus.close()
+
     def installed_run(self, prefix, tag):
         """The program as installed under prefix (bin/tarnwick, share/...), started from
         another folder."""
@@ -1211,9 +1265,9 @@ class Lesson:
             self.check(same_characters(shown, wanted),
                        "the result label reads %r, not %r" % (shown, wanted))
 
-    def drag_into_pool(self, main, pool):
+    def drag_into_pool(self, main, pool, docs=True):
         """Presses on animals of the top pond until one shows its data card, drags it into the
-        pool and releases it there."""
+        pool and releases it there; with `docs`, the README's picture of the card is taken."""
         s = self.s
         self.dragged_critter = False
         ox, oy = self.origin(main, "main")
@@ -1251,7 +1305,7 @@ class Lesson:
                     time.sleep(0.04)
                 time.sleep(0.3)
                 img = self.shot("drag-card")
-                if self.args.docs:
+                if self.args.docs and docs:
                     fx, fy, fw, fh = s.geometry(s.frame_of(main.id))
                     img.crop(fx, fy, fw, fh).save_png(os.path.join(self.args.docs,
                                                                    "drag-data-card.png"))
