@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/Announcements.h"
 #include "platform/PictureImpl.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
@@ -77,8 +78,15 @@ bool TextControl::SetProperty(std::string_view name, const PropertyValue& value)
 // ---- StaticText -----------------------------------------------------------------------
 
 void StaticText::setText(const std::string& text) {
+    const bool changed = text != text_;
     text_ = text;
     syncWidget();
+    if (changed) announceShownText(widget(), shownText(text_));
+}
+
+void StaticText::setVisible(bool v) {
+    TextControl::setVisible(v);
+    if (v) announceShownText(widget(), shownText(text_));
 }
 
 void StaticText::setTextAlign(int align) {
