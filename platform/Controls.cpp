@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 #include "platform/Announcements.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PictureImpl.h"
 #include "platform/QtText.h"
 #include "platform/Window.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -35,7 +37,32 @@ class ButtonWidget : public QPushButton {
     void keyPressEvent(QKeyEvent* e) override {
         if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
             return QPushButton::keyPressEvent(e);
+        KeyboardPress press(this);
         if (!e->isAutoRepeat()) click();
+    }
+    // Space presses as it is let go.
+    void keyReleaseEvent(QKeyEvent* e) override {
+        KeyboardPress press(this);
+        QPushButton::keyReleaseEvent(e);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        paintKeyboardFocusMark(this, style()->subElementRect(QStyle::SE_PushButtonFocusRect,
+                                                             &option, this));
+    }
+};
+
+class FieldWidget : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        QLineEdit::paintEvent(e);
+        // A framed field shows its focus in its frame.
+        if (!hasFrame()) paintKeyboardFocusMark(this, rect());
     }
 };
 
@@ -137,6 +164,7 @@ void PushButton::Push() {
 QWidget* PushButton::createWidget(QWidget* parent) {
     auto button = new ButtonWidget(parent);
     button->setAutoDefault(false);
+    followKeyboardArrival(button);
     QObject::connect(button, &QPushButton::clicked, [this] { RaiseEvent("Action"); });
     return button;
 }
@@ -176,7 +204,8 @@ QWidget* EditField::createWidget(QWidget* parent) {
                          [this, edit] { text_ = typedText(edit->toPlainText()); });
         return edit;
     }
-    auto edit = new QLineEdit(parent);
+    auto edit = new FieldWidget(parent);
+    followKeyboardArrival(edit);
     QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) { text_ = fromQt(t); });
     return edit;
 }
