@@ -1,8 +1,8 @@
 # Tarnwick: `make run` builds and starts the program, `make test` builds and runs every test.
 # Both first install whatever Debian packages are missing (as root, or through sudo).
 
-PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev \
+            libgl-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
             python3 xvfb xdotool x11-utils imagemagick openbox xclip desktop-file-utils \
             tesseract-ocr dpkg-dev lintian qt6ct dbus at-spi2-core python3-pyatspi
 BUILD      := build

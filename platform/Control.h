@@ -70,7 +70,7 @@ class RectControl : public Control {
     void setTop(int v);
     void setWidth(int v);
     void setHeight(int v);
-    void setVisible(bool v);
+    virtual void setVisible(bool v);
     void setEnabled(bool v);
 
     bool SetProperty(std::string_view name, const PropertyValue& value) override;

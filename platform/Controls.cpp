@@ -1,6 +1,8 @@
 #include "platform/Controls.h"
 #include "platform/DesktopColors.h"
 #include "platform/Accessibility.h"
+#include "platform/Announcements.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/PictureImpl.h"
 #include "platform/PictureRatio.h"
 #include "platform/QtText.h"
@@ -14,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -37,7 +40,32 @@ class ButtonWidget : public QPushButton {
     void keyPressEvent(QKeyEvent* e) override {
         if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
             return QPushButton::keyPressEvent(e);
+        KeyboardPress press(this);
         if (!e->isAutoRepeat()) click();
+    }
+    // Space presses as it is let go.
+    void keyReleaseEvent(QKeyEvent* e) override {
+        KeyboardPress press(this);
+        QPushButton::keyReleaseEvent(e);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        paintKeyboardFocusMark(this, style()->subElementRect(QStyle::SE_PushButtonFocusRect,
+                                                             &option, this));
+    }
+};
+
+class FieldWidget : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        QLineEdit::paintEvent(e);
+        // A framed field shows its focus in its frame.
+        if (!hasFrame()) paintKeyboardFocusMark(this, rect());
     }
 };
 
@@ -80,9 +108,16 @@ bool TextControl::SetProperty(std::string_view name, const PropertyValue& value)
 // ---- StaticText -----------------------------------------------------------------------
 
 void StaticText::setText(const std::string& text) {
+    const bool changed = text != text_;
     text_ = text;
     syncWidget();
     AccessibilityTextChanged(*this);
+    if (changed) announceShownText(widget(), shownText(text_));
+}
+
+void StaticText::setVisible(bool v) {
+    TextControl::setVisible(v);
+    if (v) announceShownText(widget(), shownText(text_));
 }
 
 void StaticText::setTextAlign(int align) {
@@ -133,6 +168,7 @@ void PushButton::Push() {
 QWidget* PushButton::createWidget(QWidget* parent) {
     auto button = new ButtonWidget(parent);
     button->setAutoDefault(false);
+    followKeyboardArrival(button);
     QObject::connect(button, &QPushButton::clicked, [this] { RaiseEvent("Action"); });
     return button;
 }
@@ -176,7 +212,8 @@ QWidget* EditField::createWidget(QWidget* parent) {
                          });
         return edit;
     }
-    auto edit = new QLineEdit(parent);
+    auto edit = new FieldWidget(parent);
+    followKeyboardArrival(edit);
     QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& t) {
         text_ = fromQt(t);
         AccessibilityTextChanged(*this);

@@ -32,10 +32,13 @@ class TextControl : public RectControl {
 };
 
 // A label. Text breaks lines at CR; TextAlign 0 left, 1 centre, 2 right; Multiline wraps.
+// A text that the program sets or shows while the label is on the screen is announced to
+// assistive technology, unless it is only a number.
 class StaticText : public TextControl {
   public:
     const std::string& Text() const { return text_; }
     void setText(const std::string& text);
+    void setVisible(bool v) override;
     int TextAlign() const { return align_; }
     void setTextAlign(int align);
     bool Multiline = false;

@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Menu.h"
 #include "platform/MenuImpl.h"
 #include "platform/PictureImpl.h"
@@ -377,7 +378,9 @@ void Window::SetFocus() {
     // would hide the one window that can be answered.
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == impl_->top) RequestActivation(impl_->top);
-    if (impl_->client) impl_->client->setFocus();
+    // A user on the keyboard keeps their place on the button they pressed.
+    if (impl_->client && !keyboardStaysOnPressedButton(impl_->top, impl_->client))
+        impl_->client->setFocus();
 }
 
 void Window::showReturnButton() {

@@ -59,10 +59,11 @@ class Window : public Object {
     // controls released. Closing twice does nothing. When no shown window is left open while
     // the event loop runs, the loop ends.
     void Close();
-    // Gives the window the keyboard focus (its own, not a control's). A dialog or floating
-    // window whose program has not called it gets, when first shown, the focus in its first
-    // text field in tab order that takes typing, the field's text selected, so that typing
-    // replaces it.
+    // Gives the window the keyboard focus (its own, not a control's); from the action of a
+    // push button pressed by the keyboard, the keyboard stays on that button. A dialog or
+    // floating window whose program has not called it gets, when first shown, the focus in
+    // its first text field in tab order that takes typing, the field's text selected, so
+    // that typing replaces it.
     void SetFocus();
     bool IsOpen() const { return open_; }
 

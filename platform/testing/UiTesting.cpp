@@ -302,6 +302,22 @@ uint32_t ShownPixel(const RectControl& control, int x, int y) {
     return x >= 0 && y >= 0 && x < img.width() && y < img.height() ? img.pixel(x, y) : 0;
 }
 
+namespace {
+// The image as PNG bytes (empty when it cannot be encoded).
+std::string pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {};
+    return bytes.toStdString();
+}
+} // namespace
+
+std::string ShownImage(const RectControl& control) {
+    QWidget* w = control.widget();
+    return w ? pngBytes(w->grab().toImage()) : std::string();
+}
+
 TextNeed ShownTextNeed(const RectControl& label) {
     auto l = qobject_cast<QLabel*>(label.widget());
     if (!l) return {};
@@ -321,13 +337,7 @@ bool SaveGrab(const Window& window, const std::string& path, bool withMenuBar) {
     return w->grab().save(QString::fromStdString(path), "PNG");
 }
 
-std::string PictureAsPng(const Picture& picture) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.impl().image.save(&buffer, "PNG")) return {};
-    return bytes.toStdString();
-}
+std::string PictureAsPng(const Picture& picture) { return pngBytes(picture.impl().image); }
 
 bool SavePicture(const Picture& picture, const std::string& path) {
     return picture.impl().image.save(QString::fromStdString(path), "PNG");

@@ -1,6 +1,7 @@
 // A whole lesson in one run of the program, through its real windows: start-up, the
 // preselected scenario, Run and Pause, a frog dragged into a pool and cleared into the
-// bottom pond, both ponds sampled, a wrong then the right password, Quit.
+// bottom pond, both ponds sampled, a wrong password twice then the right one, Quit; and
+// what a screen reader is told on the way.
 #include "app/App.h"
 #include "app/WindowSplash.h"
 #include "app/dialogs/WindowSample.h"
@@ -12,6 +13,7 @@
 #include "platform/Numbers.h"
 #include "platform/Runtime.h"
 #include "platform/Window.h"
+#include "platform/testing/AnnouncementTesting.h"
 #include "platform/testing/Testing.h"
 #include "platform/testing/UiTesting.h"
 #include "pond_window/WindowMain.h"
@@ -21,8 +23,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
+
+using Texts = std::vector<std::string>;
 
 bool isOpen(const char* fullClassName) { return GetImplicitWindow(fullClassName) != nullptr; }
 
@@ -38,7 +44,10 @@ std::shared_ptr<critterSprite> aFrogIn(popSurface& pond) {
     return nullptr;
 }
 
-void lesson(bool& finished) {
+// Takes what the screen reader was told since the last look.
+Texts heard(AnnouncementRecorder& recorder) { return std::exchange(recorder.texts, {}); }
+
+void lesson(bool& finished, AnnouncementRecorder& told) {
     // The splash is in front; Proceed brings the scenario dialog.
     ASSERT_TRUE(uitest::WaitUntil([] { return isOpen("WindowSplash.WindowSplash"); }));
     uitest::Click(*WindowSplash()->PushButtonProceed());
@@ -67,6 +76,8 @@ void lesson(bool& finished) {
     const std::string day = main->StaticTextNumClicks()->Text();
     uitest::ProcessEvents(300);
     EXPECT_EQ(main->StaticTextNumClicks()->Text(), day);
+    // The chosen scenario is heard; the day counter and the counts that moved are not.
+    EXPECT_EQ(heard(told), Texts{"Scenario: One"});
 
     // A frog of the top pond dragged into the upper left pool.
     auto frog = aFrogIn(*top);
@@ -107,17 +118,21 @@ void lesson(bool& finished) {
     EXPECT_EQ(result.rfind("In top pond versus bottom pond, the relative risk of five legs is ", 0),
               0u)
         << result;
+    EXPECT_EQ(heard(told), Texts{result});
     sample->Close();
 
     // Tools > Tell the truth...: a wrong password, then the right one.
     uitest::ChooseMenu(*main, 2, 1);
     auto truth = WindowTheTruth();
     ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*truth); }));
-    uitest::Type(*truth->EditFieldPassword(), "frogs");
-    uitest::Click(*truth->PushButtonNowTellMe());
-    EXPECT_EQ(truth->EditFieldPassword()->Text(), "");
-    EXPECT_TRUE(truth->StaticTextTryAgain()->Visible());
-    EXPECT_EQ(truth->StaticTextTheTruth()->Text(), "");
+    for (const char* wrong : {"frogs", "wembix"}) {
+        uitest::Type(*truth->EditFieldPassword(), wrong);
+        uitest::Click(*truth->PushButtonNowTellMe());
+        EXPECT_EQ(truth->EditFieldPassword()->Text(), "");
+        EXPECT_TRUE(truth->StaticTextTryAgain()->Visible());
+        EXPECT_EQ(truth->StaticTextTheTruth()->Text(), "");
+        EXPECT_EQ(heard(told), Texts{"Sorry. Try again."}) << wrong;
+    }
     uitest::Type(*truth->EditFieldPassword(), "Wembix");
     uitest::Click(*truth->PushButtonNowTellMe());
     const std::string pond =
@@ -125,6 +140,10 @@ void lesson(bool& finished) {
     const std::string text = truth->StaticTextTheTruth()->Text();
     EXPECT_NE(text.find("genetic mutation"), std::string::npos) << text;
     EXPECT_EQ(text.substr(text.size() - pond.size()), pond) << text;
+    const Texts truthHeard = heard(told);
+    ASSERT_EQ(truthHeard.size(), 1u);
+    EXPECT_NE(truthHeard[0].find("genetic mutation. The mutation"), std::string::npos)
+        << truthHeard[0];
     uitest::Click(*truth->PushButtonOkay());
     EXPECT_FALSE(isOpen("WindowTheTruth.WindowTheTruth"));
 
@@ -142,10 +161,11 @@ TEST(Lesson, AWholeLessonThroughTheRealWindows) {
     FixedTicks ticks(0);
     ScopedRandomSource rnd(std::make_shared<SeededRandom>(7));
     initialize();
+    AnnouncementRecorder told;
     bool finished = false;
     uitest::Post(
         [&] {
-            lesson(finished);
+            lesson(finished, told);
             if (!finished) RuntimeQuit(); // a step failed: end the run at once
         },
         20);

@@ -267,6 +267,23 @@ TEST_F(MainWindowTest, RunAndPauseSwitchTheTimerAndAllSixClearButtons) {
         EXPECT_TRUE(w->PushButtonClear(i)->Enabled()) << i;
 }
 
+// By keyboard: Tab to Run, Space runs, and the keyboard stays on the button, so the next
+// Space pauses.
+TEST_F(MainWindowTest, RunByKeyboardKeepsTheKeyboardOnRunAndPause) {
+    show();
+    ASSERT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+    w->SetFocus();
+    for (int i = 0; i < 40 && uitest::FocusedName(*w) != "PushButtonRun"; ++i)
+        uitest::PressKeysOnKeyboard(*w, "Tab");
+    ASSERT_EQ(uitest::FocusedName(*w), "PushButtonRun");
+    uitest::PressKeysOnKeyboard(*w, "Space");
+    EXPECT_EQ(w->PushButtonRun()->Caption(), "Pause");
+    EXPECT_EQ(uitest::FocusedName(*w), "PushButtonRun");
+    uitest::PressKeysOnKeyboard(*w, "Space");
+    EXPECT_EQ(w->PushButtonRun()->Caption(), "Run");
+    EXPECT_EQ(w->TimerMain()->Mode(), 0);
+}
+
 TEST_F(MainWindowTest, ATickRunsEachSurfaceOnceInOrderThenCountsThenTheDay) {
     // What each frame sees: its surface, the day and the top pond's count label.
     std::vector<std::string> frames;

@@ -1,0 +1,74 @@
+#include "platform/Announcements.h"
+
+#include <QAccessible>
+#include <QAccessibleObject>
+#include <QWidget>
+
+namespace {
+
+bool isOnlyANumber(const QString& text) {
+    bool digit = false;
+    for (QChar c : text) {
+        if (c.isDigit())
+            digit = true;
+        else if (!c.isSpace() && c != u'-' && c != u'+' && c != u'.' && c != u',')
+            return false;
+    }
+    return digit;
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Without an announcement event, a screen reader speaks a notification when it appears. The
+// label's notification is seen only by assistive technology: nothing is drawn twice.
+class Notification : public QAccessibleObject {
+  public:
+    explicit Notification(QObject* holder) : QAccessibleObject(holder) {}
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? text_ : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QRect rect() const override {
+        auto label = qobject_cast<QWidget*>(object()->parent());
+        return label ? QRect(label->mapToGlobal(QPoint(0, 0)), label->size()) : QRect();
+    }
+    QString text_;
+};
+
+const QString notificationName = QStringLiteral("announcement");
+
+Notification* notificationOf(QWidget* label) {
+    auto holder = label->findChild<QObject*>(notificationName, Qt::FindDirectChildrenOnly);
+    if (!holder) {
+        holder = new QObject(label);
+        holder->setObjectName(notificationName);
+        QAccessible::registerAccessibleInterface(new Notification(holder));
+    }
+    return static_cast<Notification*>(QAccessible::queryAccessibleInterface(holder));
+}
+#endif
+
+} // namespace
+
+void announceShownText(QWidget* label, const QString& text) {
+    if (!QAccessible::isActive() || !label || !label->isVisible()) return;
+    const QString said = text.simplified();
+    if (said.isEmpty() || isOnlyANumber(said)) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(label, said);
+    QAccessible::updateAccessibility(&event);
+#else
+    // A screen reader speaks a notification that becomes showing; the label's own change of
+    // name it leaves unspoken, so the text is heard once.
+    Notification* notification = notificationOf(label);
+    notification->text_ = said;
+    QAccessibleEvent event(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+#endif
+}

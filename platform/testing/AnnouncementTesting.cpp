@@ -1,0 +1,49 @@
+#include "platform/testing/AnnouncementTesting.h"
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+std::vector<std::string>* recorded = nullptr;
+
+// An announcement: the toolkit's own event where it has one, else a notification that
+// becomes showing.
+void record(QAccessibleEvent* event) {
+    if (!recorded) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement) {
+        recorded->push_back(
+            static_cast<QAccessibleAnnouncementEvent*>(event)->message().toStdString());
+        return;
+    }
+#endif
+    if (event->type() != QAccessible::ObjectShow) return;
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (iface && iface->role() == QAccessible::Notification)
+        recorded->push_back(iface->text(QAccessible::Name).toStdString());
+}
+
+// The toolkit sends accessibility events only while the window system says that assistive
+// technology listens; the headless window system never does on its own.
+void setListening(bool on) {
+    QPlatformIntegration* integration = QGuiApplicationPrivate::platformIntegration();
+    if (QPlatformAccessibility* accessibility = integration ? integration->accessibility() : nullptr)
+        accessibility->setActive(on);
+}
+
+} // namespace
+
+AnnouncementRecorder::AnnouncementRecorder() : wasActive_(QAccessible::isActive()) {
+    recorded = &texts;
+    QAccessible::installUpdateHandler(record);
+    setListening(true);
+}
+
+AnnouncementRecorder::~AnnouncementRecorder() {
+    setListening(wasActive_);
+    QAccessible::installUpdateHandler(nullptr);
+    recorded = nullptr;
+}
