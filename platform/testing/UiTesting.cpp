@@ -313,7 +313,7 @@ std::string pngBytes(const QImage& image) {
 }
 } // namespace
 
-std::string ShownImage(const RectControl& control) {
+std::string ShownPng(const RectControl& control) {
     QWidget* w = control.widget();
     return w ? pngBytes(w->grab().toImage()) : std::string();
 }

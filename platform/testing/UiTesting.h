@@ -85,7 +85,7 @@ bool IsAbove(const RectControl& a, const RectControl& b);
 // The colour (0xAARRGGBB) of the control's widget at (x, y) of its own area, as painted.
 uint32_t ShownPixel(const RectControl& control, int x, int y);
 // The control's widget as painted, as PNG bytes: equal for two looks that show the same.
-std::string ShownImage(const RectControl& control);
+std::string ShownPng(const RectControl& control);
 
 // What a label's text needs as its own widget lays it out (its font, its wrapping, its
 // margins), in pixels: the width (of the whole text on one line, or, for a wrapping

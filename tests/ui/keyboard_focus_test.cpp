@@ -125,15 +125,15 @@ TEST_F(KeyboardFocus, AFocusMarkShowsOnlyWhenTabBroughtTheKeyboard) {
     auto okay = w->button("Okay");
     auto field = std::dynamic_pointer_cast<RectControl>(w->ControlByName("Field"));
     tabTo("Field");
-    const std::string okayAlone = uitest::ShownImage(*okay);
-    const std::string fieldTabbed = uitest::ShownImage(*field);
+    const std::string okayAlone = uitest::ShownPng(*okay);
+    const std::string fieldTabbed = uitest::ShownPng(*field);
     tabTo("Okay");
-    EXPECT_NE(uitest::ShownImage(*okay), okayAlone);
+    EXPECT_NE(uitest::ShownPng(*okay), okayAlone);
     clickAway(*okay);
     ASSERT_EQ(uitest::FocusedName(*w), "Okay");
-    EXPECT_EQ(uitest::ShownImage(*okay), okayAlone);
+    EXPECT_EQ(uitest::ShownPng(*okay), okayAlone);
 
     clickAway(*field);
     ASSERT_EQ(uitest::FocusedName(*w), "Field");
-    EXPECT_NE(uitest::ShownImage(*field), fieldTabbed);
+    EXPECT_NE(uitest::ShownPng(*field), fieldTabbed);
 }
