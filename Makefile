@@ -2,7 +2,7 @@
 # Both first install whatever Debian packages are missing (as root, or through sudo).
 
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
             python3 xvfb xdotool x11-utils imagemagick openbox xclip desktop-file-utils \
             tesseract-ocr dpkg-dev lintian
 BUILD      := build
