@@ -8,6 +8,8 @@ PACKAGES_PROGRAM  := g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev l
 PACKAGES_TESTS    := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
                      python3 xvfb xdotool x11-utils imagemagick openbox xclip \
                      desktop-file-utils tesseract-ocr dpkg-dev lintian
+# What `make test-debian13` needs to make its Debian 13 root.
+PACKAGES_DEBIAN13 := debootstrap
 BUILD      := build
 BUILD_SAN  := build-san
 BUILD_FUZZ := build-fuzz
@@ -17,8 +19,8 @@ PREFIX     ?= /usr/local
 MAINTAINER ?=
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps-program deps-tests build build-tests run install package test test-plain \
-        test-san test-fuzz test-e2e bench docs-screenshots clean
+.PHONY: all deps-program deps-tests deps-debian13 build build-tests run install package test \
+        test-plain test-san test-fuzz test-e2e test-debian13 bench docs-screenshots clean
 
 all: build
 
@@ -125,6 +127,17 @@ test-e2e: package
 # parallel test run keeps busy (its own recipe line, so that also `make -j` runs it last).
 test: test-fuzz test-plain test-san
 	$(MAKE) --no-print-directory test-e2e
+
+# The README's promise on a fresh Debian 13 machine, apart from `make test` (it needs root, and
+# downloads and builds everything): in a minimal Debian 13 root, a clone of the committed state
+# runs `make build`, which must install none of the test tools, then `make test`; it prints how
+# many packages each installed. Its log is $(BUILD)/debian13.log.
+deps-debian13:
+	$(call install_missing,$(PACKAGES_DEBIAN13))
+
+test-debian13: deps-debian13
+	mkdir -p $(BUILD)
+	bash tests/debian13/run.sh $(BUILD)/debian13.log
 
 # The Google benchmarks, then the whole-program figures (start-up, memory, a painted day on
 # Xvfb), which are also written to $(BUILD)/bench/whole_program.md.
