@@ -21,6 +21,24 @@ LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 APP_NAME = "Tarnwick"
 
 
+def collapsed(text):
+    return " ".join(text.split())
+
+
+def announcements(events):
+    """The texts that recorded events tell a screen reader to speak, whitespace collapsed: a
+    notification that becomes showing (Qt before 6.8) or an announcement event, which carries
+    its text as its data (QAccessibleAnnouncementEvent, Qt 6.8 on)."""
+    said = []
+    for e in events:
+        if (e["type"] == "object:state-changed:showing" and e["detail1"] == 1
+                and e["role"] == "notification"):
+            said.append(collapsed(e["name"]))
+        elif e["type"] == "object:announcement":
+            said.append(collapsed(e["data"]))
+    return said
+
+
 class AtspiBus:
     def __init__(self, session):
         self.s = session
@@ -63,6 +81,10 @@ class AtspiBus:
             if inside and n["showing"]:
                 nodes.append(n)
         return nodes
+
+    def label_texts(self, window):
+        """The texts of the showing labels inside the window, whitespace collapsed."""
+        return [collapsed(n["name"]) for n in self.window_nodes(window) if n["role"] == "label"]
 
     def wait_node(self, window, what, match, timeout=5.0):
         """Waits until a showing node inside the window matches; returns it."""

@@ -71,7 +71,10 @@ def record(name):
         pyatspi.Registry.stop()
         return False
 
-    pyatspi.Registry.registerEventListener(seen, "object", "window")
+    # The events that tell a screen reader to speak are also asked for by name, for a program
+    # that sends only what is asked for; a name this AT-SPI does not know is accepted unused.
+    pyatspi.Registry.registerEventListener(seen, "object", "window",
+                                           "object:state-changed:showing", "object:announcement")
     GLib.io_add_watch(sys.stdin.fileno(), GLib.IO_IN | GLib.IO_HUP, stdin_closed)
     print("ready", flush=True)
     pyatspi.Registry.start()

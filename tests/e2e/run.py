@@ -36,7 +36,7 @@ import urllib.parse
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi import AtspiBus  # noqa: E402
+from atspi import AtspiBus, announcements  # noqa: E402
 from xharness import Failure, XSession, wait_until  # noqa: E402
 
 # ---- what the windows look like: client sizes and control rectangles (x, y, w, h) ----
@@ -950,13 +950,18 @@ class Lesson:
                                  lambda n: n["role"] == "combo box")
             self.check(pond["labelled_by"] == ["Sample from:"],
                        "the Sample dialog's pond list over AT-SPI is %s" % pond)
+            labels_before = bus.label_texts("Sample")
             before = self.crop(self.s.capture(), sample, "sample", SAMPLE_RESULT)
             with bus.recording() as after_sample:
                 self.click(sample, "sample", SAMPLE_BUTTON)
                 self.wait_changed(sample, "sample", SAMPLE_RESULT, before, "the sample's result")
-            # What the bus carried once the result appeared (after_sample: type, role, name,
-            # detail1, data of each event): the place to check that the result is spoken.
-            self.note("AT-SPI events after Sample: %d" % len(after_sample))
+            # The result is the label text Sample changed, as the program shows it.
+            result = [t for t in bus.label_texts("Sample") if t not in labels_before]
+            self.check(len(result) == 1, "after Sample, the dialog's new label texts over "
+                       "AT-SPI are %s, not one result" % result)
+            said = announcements(after_sample)
+            self.check(said == result, "after Sample, the announcements over AT-SPI are %s, "
+                       "not the result %r alone (events: %s)" % (said, result[0], after_sample))
             self.quit_by_keys(sample)
         finally:
             self.s.env = plain_env
