@@ -98,7 +98,7 @@ STEP_TIMEOUT = 5.0  # seconds for a window to appear or go
 EXIT_TIMEOUT = 2.0  # seconds from Ctrl+Q or the last close to the end of the process
 # Seconds for the whole run, the installed and the packaged program included: a guard
 # against a hang, with room for a machine that parallel builds keep busy.
-RUN_LIMIT = 180
+RUN_LIMIT = 300
 
 
 def centre(rect):
