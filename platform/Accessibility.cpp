@@ -6,7 +6,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QValidator>
 #include <QWidget>
 
 #include <algorithm>
@@ -203,6 +206,136 @@ class CanvasAccessible : public ControlAccessible {
     }
 };
 
+// A one-line text field, described as the toolkit describes it, except that it finds the
+// word or sentence at the end of its text itself: the toolkit's search for it never ends,
+// and any assistive technology that asks would freeze the program.
+class FieldAccessible : public QAccessibleWidget,
+                        public QAccessibleTextInterface,
+                        public QAccessibleEditableTextInterface {
+  public:
+    explicit FieldAccessible(QLineEdit* field) : QAccessibleWidget(field, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString s;
+        if (t == QAccessible::Value && field()->echoMode() == QLineEdit::Normal)
+            s = field()->text();
+        else if (t == QAccessible::Value && field()->echoMode() != QLineEdit::NoEcho)
+            s = QString(field()->text().size(), u'*');
+        if (s.isEmpty()) s = QAccessibleWidget::text(t);
+        if (s.isEmpty() && t == QAccessible::Description) s = field()->placeholderText();
+        return s;
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t != QAccessible::Value) return QAccessibleWidget::setText(t, text);
+        QString s = text;
+        int at = 0;
+        if (field()->validator() && field()->validator()->validate(s, at) != QValidator::Acceptable)
+            return;
+        field()->setText(s);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !field()->isReadOnly();
+        s.readOnly = field()->isReadOnly();
+        s.passwordEdit = field()->echoMode() != QLineEdit::Normal;
+        s.selectableText = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // ---- Text
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0) return;
+        *start = field()->selectionStart();
+        *end = *start + int(field()->selectedText().size());
+    }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0) field()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0) field()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        if (start > end || hidden()) return QString();
+        return field()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(field()->text().size()); }
+    // Measured from the cursor, the one place whose position the field tells.
+    QRect characterRect(int offset) const override {
+        const QString ch = text(offset, offset + 1);
+        if (ch.isEmpty()) return QRect();
+        const QFontMetrics fm(field()->font());
+        const QString all = field()->text();
+        const QRect cursor = field()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = cursor.left() + fm.horizontalAdvance(all.left(offset)) -
+                      fm.horizontalAdvance(all.left(cursorPosition()));
+        const QRect r(x, cursor.top(), fm.horizontalAdvance(ch), fm.height());
+        return QRect(field()->mapToGlobal(r.topLeft()), r.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return field()->cursorPositionAt(field()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int end) override {
+        field()->setCursorPosition(end);
+        field()->setCursorPosition(start);
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return QString();
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType b, int* start,
+                             int* end) const override {
+        if (hidden()) return *start = *end = -1, QString();
+        return QAccessibleTextInterface::textBeforeOffset(at(offset), b, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType b, int* start,
+                            int* end) const override {
+        if (hidden()) return *start = *end = -1, QString();
+        return QAccessibleTextInterface::textAfterOffset(at(offset), b, start, end);
+    }
+    // At the end of the text, the word or sentence is the one that ends there.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType b, int* start,
+                         int* end) const override {
+        if (hidden()) return *start = *end = -1, QString();
+        offset = at(offset);
+        const int n = characterCount();
+        if ((offset == n || offset == -1) && n > 0 &&
+            (b == QAccessible::WordBoundary || b == QAccessible::SentenceBoundary))
+            offset = n - 1;
+        return QAccessibleTextInterface::textAtOffset(offset, b, start, end);
+    }
+
+    // ---- Editable text
+    void deleteText(int start, int end) override {
+        field()->setText(field()->text().remove(start, end - start));
+    }
+    void insertText(int offset, const QString& text) override {
+        field()->setText(field()->text().insert(offset, text));
+    }
+    void replaceText(int start, int end, const QString& text) override {
+        field()->setText(field()->text().replace(start, end - start, text));
+    }
+
+  private:
+    QLineEdit* field() const { return static_cast<QLineEdit*>(widget()); }
+    bool hidden() const { return field()->echoMode() != QLineEdit::Normal; }
+    // -2 asks about the cursor.
+    int at(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+};
+
 // The sprite surface or canvas whose widget it is, or nullptr.
 RectControl* describedControl(QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
@@ -231,6 +364,10 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     RectControl* c = describedControl(object);
     if (dynamic_cast<SpriteSurface*>(c)) return new SurfaceAccessible(widget, *c);
     if (c) return new CanvasAccessible(widget, *c);
+    // A spin box's field is part of the spin box, as the toolkit has it.
+    if (auto field = qobject_cast<QLineEdit*>(object);
+        field && field->objectName() != QLatin1String("qt_spinbox_lineedit"))
+        return new FieldAccessible(field);
     return nullptr;
 }
 

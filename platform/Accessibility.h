@@ -10,6 +10,8 @@
 //   its text, else by its own accessible name), and described by the static text just right
 //   of it on its rows (its count). A canvas is named by what its backdrop shows.
 // - A control's AccessibleName names it where no text beside it does.
+// - A one-line text field gives its text by word or sentence also at the end of the text,
+//   where the toolkit's own search would never return.
 
 #include <functional>
 

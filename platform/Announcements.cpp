@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleObject>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -19,12 +20,14 @@ bool isOnlyANumber(const QString& text) {
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // Without an announcement event, a screen reader speaks a notification when it appears. The
-// label's notification is seen only by assistive technology: nothing is drawn twice.
+// label's notification is seen only by assistive technology: nothing is drawn twice. It
+// stands directly under the application: inside a window, a screen reader would first speak
+// the window and the label with the same text.
 class Notification : public QAccessibleObject {
   public:
     explicit Notification(QObject* holder) : QAccessibleObject(holder) {}
     QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(object()->parent());
+        return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
     }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }

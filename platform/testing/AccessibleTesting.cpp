@@ -45,6 +45,26 @@ AccessibleView viewOf(QWidget* widget) {
 AccessibleView Accessible(const RectControl& control) { return viewOf(control.widget()); }
 AccessibleView Accessible(const Window& window) { return viewOf(window.topLevelWidget()); }
 
+TextPiece AccessibleText(const RectControl& field, TextSide side, TextUnit unit, int offset) {
+    QAccessible::setActive(true);
+    QAccessibleInterface* iface =
+        field.widget() ? QAccessible::queryAccessibleInterface(field.widget()) : nullptr;
+    QAccessibleTextInterface* text = iface ? iface->textInterface() : nullptr;
+    if (!text) return {"(no text)"};
+    const auto boundary = unit == TextUnit::Character  ? QAccessible::CharBoundary
+                          : unit == TextUnit::Word     ? QAccessible::WordBoundary
+                          : unit == TextUnit::Sentence ? QAccessible::SentenceBoundary
+                          : unit == TextUnit::Line     ? QAccessible::LineBoundary
+                                                       : QAccessible::ParagraphBoundary;
+    TextPiece piece;
+    const QString s =
+        side == TextSide::Before ? text->textBeforeOffset(offset, boundary, &piece.start, &piece.end)
+        : side == TextSide::At   ? text->textAtOffset(offset, boundary, &piece.start, &piece.end)
+                                 : text->textAfterOffset(offset, boundary, &piece.start, &piece.end);
+    piece.text = s.toStdString();
+    return piece;
+}
+
 namespace {
 std::string controlNamed(const QObject* object) {
     for (auto& w : OpenWindows()) {

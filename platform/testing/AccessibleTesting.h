@@ -23,6 +23,17 @@ struct AccessibleView {
 AccessibleView Accessible(const RectControl& control);
 AccessibleView Accessible(const Window& window);
 
+// A piece of a text field's text as assistive technology asks for it: the unit before, at or
+// after an offset (-2: the cursor), with where it starts and ends (-1 for none).
+enum class TextUnit { Character, Word, Sentence, Paragraph, Line };
+enum class TextSide { Before, At, After };
+struct TextPiece {
+    std::string text;
+    int start = -1, end = -1;
+    bool operator==(const TextPiece&) const = default;
+};
+TextPiece AccessibleText(const RectControl& field, TextSide side, TextUnit unit, int offset);
+
 // Records, while it lives, what the toolkit tells assistive technology has changed: one
 // entry per change, "name:<control>" or "description:<control>", the control by its Name
 // ("(window)" for a window).

@@ -7,23 +7,28 @@
 
 namespace {
 
-std::vector<std::string>* recorded = nullptr;
+AnnouncementRecorder* recorder = nullptr;
 
 // An announcement: the toolkit's own event where it has one, else a notification that
 // becomes showing.
 void record(QAccessibleEvent* event) {
-    if (!recorded) return;
+    if (!recorder) return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement) {
-        recorded->push_back(
+        recorder->texts.push_back(
             static_cast<QAccessibleAnnouncementEvent*>(event)->message().toStdString());
         return;
     }
 #endif
     if (event->type() != QAccessible::ObjectShow) return;
     QAccessibleInterface* iface = event->accessibleInterface();
-    if (iface && iface->role() == QAccessible::Notification)
-        recorded->push_back(iface->text(QAccessible::Name).toStdString());
+    if (!iface || iface->role() != QAccessible::Notification) return;
+    recorder->texts.push_back(iface->text(QAccessible::Name).toStdString());
+    for (QAccessibleInterface* up = iface->parent(); up; up = up->parent())
+        if (up->role() == QAccessible::Window || up->role() == QAccessible::Dialog) {
+            ++recorder->insideAWindow;
+            break;
+        }
 }
 
 // The toolkit sends accessibility events only while the window system says that assistive
@@ -37,7 +42,7 @@ void setListening(bool on) {
 } // namespace
 
 AnnouncementRecorder::AnnouncementRecorder() : wasActive_(QAccessible::isActive()) {
-    recorded = &texts;
+    recorder = this;
     QAccessible::installUpdateHandler(record);
     setListening(true);
 }
@@ -45,5 +50,5 @@ AnnouncementRecorder::AnnouncementRecorder() : wasActive_(QAccessible::isActive(
 AnnouncementRecorder::~AnnouncementRecorder() {
     setListening(wasActive_);
     QAccessible::installUpdateHandler(nullptr);
-    recorded = nullptr;
+    recorder = nullptr;
 }

@@ -14,6 +14,9 @@ class AnnouncementRecorder {
     AnnouncementRecorder(const AnnouncementRecorder&) = delete;
     AnnouncementRecorder& operator=(const AnnouncementRecorder&) = delete;
     std::vector<std::string> texts;
+    // Announcements found inside a window, whose window and labels a screen reader speaks
+    // before them.
+    int insideAWindow = 0;
 
   private:
     bool wasActive_ = false;

@@ -260,3 +260,59 @@ TEST_F(Accessibility, SurfacesSayWhatTheyHoldAndCanvasesWhatTheyShow) {
     EXPECT_EQ(uitest::Accessible(*w->get<Canvas>("Card")).name, "Normal, Uninfected");
     EXPECT_EQ(changes.seen, std::vector<std::string>{"name:Card"});
 }
+
+namespace uitest {
+void PrintTo(const TextPiece& p, std::ostream* os) {
+    *os << '"' << p.text << "\" " << p.start << ".." << p.end;
+}
+} // namespace uitest
+
+// A field gives its text by character, word, sentence or line around any offset, also at
+// the end of its text (where a screen reader's cursor usually is); a password field gives
+// none of it.
+TEST_F(Accessibility, AFieldGivesItsTextByUnitsUpToItsEnd) {
+    auto w = LaidOut([](WindowLaidOut& w) {
+        w.place<EditField>("Count", 10, 10, 100, 22)->setText("20");
+        w.place<EditField>("Words", 10, 40, 200, 22)->setText("Frogs hop. Worms dig");
+        auto password = w.place<EditField>("Password", 10, 70, 100, 22);
+        password->Password = true;
+        password->setText("Wembix");
+    });
+    using uitest::TextPiece, uitest::TextSide, uitest::TextUnit;
+    using enum TextSide;
+    using enum TextUnit;
+    struct Case {
+        const char* field;
+        TextSide side;
+        TextUnit unit;
+        int offset;
+        TextPiece expected;
+    };
+    const Case cases[] = {
+        {"Count", At, Word, 2, {"20", 0, 2}},
+        {"Count", At, Sentence, 2, {"20", 0, 2}},
+        {"Count", At, Line, 2, {"20", 0, 2}},
+        {"Count", At, Paragraph, 2, {"20", 0, 2}},
+        {"Count", At, Word, -2, {"20", 0, 2}},
+        {"Count", At, Word, -1, {"20", 0, 2}},
+        {"Count", At, Character, 2, {"", -1, -1}},
+        {"Count", At, Word, 0, {"20", 0, 2}},
+        {"Count", Before, Word, 2, {"20", 0, 2}},
+        {"Count", After, Word, 2, {"", -1, -1}},
+        {"Count", Before, Line, 2, {"", -1, -1}},
+        {"Words", At, Word, 20, {"dig", 17, 20}},
+        {"Words", At, Sentence, 20, {"Worms dig", 11, 20}},
+        {"Words", At, Line, 20, {"Frogs hop. Worms dig", 0, 20}},
+        {"Words", At, Word, 0, {"Frogs", 0, 5}},
+        {"Words", Before, Word, 20, {"dig", 17, 20}},
+        {"Password", At, Word, 6, {"", -1, -1}},
+        {"Password", At, Line, 0, {"", -1, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " offset " + std::to_string(c.offset) + " unit " +
+                     std::to_string(int(c.unit)) + " side " + std::to_string(int(c.side)));
+        const TextPiece seen =
+            uitest::AccessibleText(*w->get<RectControl>(c.field), c.side, c.unit, c.offset);
+        EXPECT_EQ(seen, c.expected);
+    }
+}

@@ -60,13 +60,15 @@ class Announcements : public testing::Test {
 
 } // namespace
 
-// A shown label's new text is announced once, its line breaks as spaces; setting the same
-// text again is no change, and an emptied label has nothing to say.
+// A shown label's new text is announced once, its line breaks as spaces, apart from the
+// window (where a screen reader would speak the label's text again before it); setting the
+// same text again is no change, and an emptied label has nothing to say.
 TEST_F(Announcements, AShownLabelsNewTextIsAnnouncedOnce) {
     auto w = shown();
     auto result = w->label("Result");
     result->setText("In top pond 3 of 20 frogs\rhas five legs.");
     EXPECT_EQ(heard.texts, Texts{"In top pond 3 of 20 frogs has five legs."});
+    EXPECT_EQ(heard.insideAWindow, 0);
     result->setText("In top pond 3 of 20 frogs\rhas five legs.");
     result->setText("");
     EXPECT_EQ(heard.texts.size(), 1u);
