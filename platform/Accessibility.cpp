@@ -359,7 +359,10 @@ std::shared_ptr<::Window> describedWindow(QObject* object) {
 }
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
-    auto widget = static_cast<QWidget*>(object);
+    // Assistive technology asks about plain objects too (the application, a label's
+    // notification); the platform describes only widgets.
+    auto widget = qobject_cast<QWidget*>(object);
+    if (!widget) return nullptr;
     if (auto w = describedWindow(object)) return new WindowAccessible(widget, w);
     RectControl* c = describedControl(object);
     if (dynamic_cast<SpriteSurface*>(c)) return new SurfaceAccessible(widget, *c);
