@@ -111,8 +111,10 @@ void StaticText::setText(const std::string& text) {
     const bool changed = text != text_;
     text_ = text;
     syncWidget();
+    // The counts and the day are set every tick, mostly to what they were.
+    if (!changed) return;
     AccessibilityTextChanged(*this);
-    if (changed) announceShownText(widget(), shownText(text_));
+    announceShownText(widget(), shownText(text_));
 }
 
 void StaticText::setVisible(bool v) {
