@@ -22,11 +22,7 @@ PictureRecording& ownRecording(Picture& picture) {
         recording->width = picture.Width();
         recording->height = picture.Height();
     } else if (recording.use_count() > 1) {
-        auto copy = std::make_shared<PictureRecording>();
-        copy->width = recording->width;
-        copy->height = recording->height;
-        copy->steps = recording->steps;
-        recording = std::move(copy);
+        recording = std::make_shared<PictureRecording>(*recording);
     }
     recording->shownRatio = 0; // what was shown is out of date
     return *recording;
