@@ -2,15 +2,27 @@
 // Driving windows and controls from tests as a user would: real mouse and key events sent
 // through the window system (headless under the offscreen platform).
 
+#include "platform/Window.h"
+
 #include <functional>
 #include <memory>
 #include <string>
 
 class Picture;
 class RectControl;
-class Window;
 
 namespace uitest {
+// Builds a control of the window at (left, top), width x height, and registers it under the
+// name.
+template <class C>
+std::shared_ptr<C> PlaceControl(Window& window, const std::string& name, int left, int top,
+                                int width, int height) {
+    auto c = window.New<C>();
+    c->setLeft(left), c->setTop(top), c->setWidth(width), c->setHeight(height);
+    window.AddControl(name, c);
+    return c;
+}
+
 // Runs the event loop for about `ms` milliseconds.
 void ProcessEvents(int ms = 0);
 // Runs the event loop until the condition holds or `timeoutMs` pass; returns the condition.

@@ -44,10 +44,7 @@ class WindowLaidOut : public Window {
 
     template <class C>
     std::shared_ptr<C> place(const std::string& name, int left, int top, int width, int height) {
-        auto c = New<C>();
-        c->setLeft(left), c->setTop(top), c->setWidth(width), c->setHeight(height);
-        AddControl(name, c);
-        return c;
+        return uitest::PlaceControl<C>(*this, name, left, top, width, height);
     }
     std::shared_ptr<StaticText> text(const std::string& name, const std::string& text, int left,
                                      int top, int width, int height) {

@@ -52,13 +52,7 @@ class ColourWindow : public Window {
   private:
     template <class C>
     std::shared_ptr<C> place(const std::string& name, int x, int y, int w, int h) {
-        auto c = New<C>();
-        c->setLeft(x);
-        c->setTop(y);
-        c->setWidth(w);
-        c->setHeight(h);
-        AddControl(name, c);
-        return c;
+        return uitest::PlaceControl<C>(*this, name, x, y, w, h);
     }
     std::shared_ptr<StaticText> label(const std::string& name, int x, int y) {
         auto l = place<StaticText>(name, x, y, 120, 20);
