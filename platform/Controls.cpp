@@ -1,7 +1,7 @@
 #include "platform/Controls.h"
-#include "platform/DesktopColors.h"
 #include "platform/Accessibility.h"
 #include "platform/Announcements.h"
+#include "platform/DesktopColors.h"
 #include "platform/KeyboardFocus.h"
 #include "platform/PictureImpl.h"
 #include "platform/PictureRatio.h"
