@@ -464,6 +464,14 @@ class Lesson:
     def start_program(self, tag, binary=None, cwd=None, env=None):
         self.p = Program(self.s, os.path.abspath(binary or self.args.binary), tag, cwd, env)
 
+    def start_past_splash(self, tag, env=None):
+        """Starts the program, presses the splash's Proceed and returns the scenario dialog."""
+        self.start_program(tag, env=env)
+        self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
+        self.click(self.p.wait_shown("splash"), "splash", PROCEED)
+        self.p.wait_gone("splash", timeout=2)
+        return self.p.wait_shown("scenario")
+
     def fake_browser(self):
         """An xdg-open first on the programs' PATH that notes what it is asked to open, so that
         "Go there" can be checked without a browser."""
@@ -844,11 +852,7 @@ class Lesson:
 
     def lone_sample_run(self):
         self.step("third run: Ctrl+Q in the sample dialog left alone by the main window")
-        self.start_program("lone-sample")
-        self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
-        self.click(self.p.wait_shown("splash"), "splash", PROCEED)
-        self.p.wait_gone("splash", timeout=2)
-        self.close_by_box(self.p.wait_shown("scenario"))
+        self.close_by_box(self.start_past_splash("lone-sample"))
         self.p.wait_gone("scenario")
         self.choose_menu(2, 0, 3)
         self.p.wait_shown("sample")
@@ -869,11 +873,7 @@ class Lesson:
             f.write("[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\n"
                     "custom_palette=true\nstyle=Fusion\n")
         env = dict(self.s.env, QT_QPA_PLATFORMTHEME="qt6ct", XDG_CONFIG_HOME=config)
-        self.start_program("dark", env=env)
-        self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
-        self.click(self.p.wait_shown("splash"), "splash", PROCEED)
-        self.p.wait_gone("splash", timeout=2)
-        scen = self.p.wait_shown("scenario")
+        scen = self.start_past_splash("dark", env=env)
         time.sleep(0.3)
         measured = self.measure_texts("scenario", scen, self.shot("dark-scenario"))
         self.choose_row(scen, "scenario", SCEN_POPUP, 2)
@@ -922,11 +922,7 @@ class Lesson:
         bus = AtspiBus(self.s)
         plain_env, self.s.env = self.s.env, bus.env
         try:
-            self.start_program("atspi")
-            self.p.menu_h = self.p.wait_shown("main", timeout=10).h - MAIN_H
-            self.click(self.p.wait_shown("splash"), "splash", PROCEED)
-            self.p.wait_gone("splash", timeout=2)
-            self.click(self.p.wait_shown("scenario"), "scenario", SCEN_OKAY)
+            self.click(self.start_past_splash("atspi"), "scenario", SCEN_OKAY)
             self.p.wait_gone("scenario")
             main = self.main()
             self.drag_into_pool(main, 2, docs=False)
