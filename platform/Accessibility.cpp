@@ -2,6 +2,7 @@
 #include "platform/Controls.h"
 #include "platform/QtText.h"
 #include "platform/SpriteSurface.h"
+#include "platform/TextPieces.h"
 #include "platform/Window.h"
 
 #include <QAccessible>
@@ -127,7 +128,8 @@ QString surfaceName(const SpriteSurface& s) {
     RectControl* source = nameSourceOf(s);
     if (auto text = dynamic_cast<StaticText*>(source)) return oneLine(text->Text());
     if (auto field = dynamic_cast<EditField*>(source))
-        return oneLine(blank(field->Text()) ? field->AccessibleName : field->Text());
+        return oneLine(blank(field->Text()) || field->Password ? field->AccessibleName
+                                                               : field->Text());
     return oneLine(s.AccessibleName);
 }
 
@@ -206,9 +208,8 @@ class CanvasAccessible : public ControlAccessible {
     }
 };
 
-// A one-line text field, described as the toolkit describes it, except that it finds the
-// word or sentence at the end of its text itself: the toolkit's search for it never ends,
-// and any assistive technology that asks would freeze the program.
+// A one-line text field, described as the toolkit describes it, except that it cuts its
+// text into characters, words, sentences and its line itself.
 class FieldAccessible : public QAccessibleWidget,
                         public QAccessibleTextInterface,
                         public QAccessibleEditableTextInterface {
@@ -269,6 +270,9 @@ class FieldAccessible : public QAccessibleWidget,
     int cursorPosition() const override { return field()->cursorPosition(); }
     void setCursorPosition(int position) override { field()->setCursorPosition(position); }
     QString text(int start, int end) const override {
+        const int length = characterCount();
+        start = std::clamp(start, 0, length);
+        end = std::clamp(end, 0, length);
         if (start > end || hidden()) return QString();
         return field()->text().mid(start, end - start);
     }
@@ -296,26 +300,20 @@ class FieldAccessible : public QAccessibleWidget,
         *start = *end = offset;
         return QString();
     }
+    // Every piece is found here: the toolkit's own search never returns for a text that
+    // starts before its first word, and any assistive technology that asks would freeze the
+    // program. A password field gives none of its text.
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType b, int* start,
                              int* end) const override {
-        if (hidden()) return *start = *end = -1, QString();
-        return QAccessibleTextInterface::textBeforeOffset(at(offset), b, start, end);
+        return piece(PieceSide::Before, b, offset, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType b, int* start,
+                         int* end) const override {
+        return piece(PieceSide::At, b, offset, start, end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType b, int* start,
                             int* end) const override {
-        if (hidden()) return *start = *end = -1, QString();
-        return QAccessibleTextInterface::textAfterOffset(at(offset), b, start, end);
-    }
-    // At the end of the text, the word or sentence is the one that ends there.
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType b, int* start,
-                         int* end) const override {
-        if (hidden()) return *start = *end = -1, QString();
-        offset = at(offset);
-        const int n = characterCount();
-        if ((offset == n || offset == -1) && n > 0 &&
-            (b == QAccessible::WordBoundary || b == QAccessible::SentenceBoundary))
-            offset = n - 1;
-        return QAccessibleTextInterface::textAtOffset(offset, b, start, end);
+        return piece(PieceSide::After, b, offset, start, end);
     }
 
     // ---- Editable text
@@ -332,8 +330,23 @@ class FieldAccessible : public QAccessibleWidget,
   private:
     QLineEdit* field() const { return static_cast<QLineEdit*>(widget()); }
     bool hidden() const { return field()->echoMode() != QLineEdit::Normal; }
-    // -2 asks about the cursor.
-    int at(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+    // -2 asks about the cursor, -1 about the end of the text.
+    int at(int offset) const {
+        return offset == -2 ? cursorPosition() : offset == -1 ? characterCount() : offset;
+    }
+    QString piece(PieceSide side, QAccessible::TextBoundaryType b, int offset, int* start,
+                  int* end) const {
+        if (hidden()) return *start = *end = -1, QString();
+        const PieceUnit unit = b == QAccessible::CharBoundary       ? PieceUnit::Character
+                               : b == QAccessible::WordBoundary     ? PieceUnit::Word
+                               : b == QAccessible::SentenceBoundary ? PieceUnit::Sentence
+                                                                    : PieceUnit::Line;
+        const QString all = field()->text();
+        const TextSpan span = textPiece(all, unit, side, at(offset));
+        *start = span.start;
+        *end = span.end;
+        return all.mid(span.start, span.end - span.start);
+    }
 };
 
 // The sprite surface or canvas whose widget it is, or nullptr.

@@ -10,8 +10,10 @@
 //   its text, else by its own accessible name), and described by the static text just right
 //   of it on its rows (its count). A canvas is named by what its backdrop shows.
 // - A control's AccessibleName names it where no text beside it does.
-// - A one-line text field gives its text by word or sentence also at the end of the text,
-//   where the toolkit's own search would never return.
+// - A one-line text field cuts its text into characters, words, sentences and its line
+//   itself, for any offset: the toolkit's own search never returns for a text that starts
+//   before its first word. A password field gives none of its text, not even as the name of
+//   a surface below it.
 
 #include <functional>
 

@@ -72,6 +72,21 @@ class AtspiBus:
             raise Failure("reading the AT-SPI tree failed: %s" % r.stderr.strip()[-800:])
         return json.loads(r.stdout) or []
 
+    def words(self, field, offsets):
+        """The word at each offset ("caret": the cursor) of the program's showing text field
+        of that accessible name, as [text, start, end] each; a program that does not answer
+        fails the run."""
+        try:
+            r = subprocess.run([PYTHON, PROBE, "words", APP_NAME, field] + [str(o) for o in offsets],
+                               env=self.env, capture_output=True, text=True, timeout=20)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not answer the word question about field %r over "
+                          "AT-SPI within 20 s" % field)
+        if r.returncode != 0:  # its last line tells, such as "Did not receive a reply"
+            raise Failure("asking field %r for words over AT-SPI failed: %s"
+                          % (field, (r.stderr.strip().splitlines() or [""])[-1][-800:]))
+        return json.loads(r.stdout)
+
     def window_nodes(self, window):
         """The showing nodes inside the program's window of that accessible name."""
         nodes, inside = [], False

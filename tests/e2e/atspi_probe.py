@@ -5,6 +5,9 @@ python3-pyatspi; run by Debian's own python3). The bus comes from the environmen
     atspi_probe.py tree APP     the accessible tree of the application named APP, as JSON
     atspi_probe.py record APP   prints "ready", then records the application's events until
                                 its standard input closes, and prints them as JSON
+    atspi_probe.py words APP NAME OFFSET...
+                                the word at each offset ("caret": the cursor) of the showing
+                                text field named NAME, as JSON [text, start, end] each
 """
 
 import json
@@ -52,6 +55,36 @@ def tree(name):
     return out
 
 
+def showing_field(acc, name, depth=0):
+    """The showing text field of that name under acc, or None."""
+    if depth > 12:
+        return None
+    try:
+        if (acc.getRoleName() == "text" and acc.name == name
+                and acc.getState().contains(pyatspi.STATE_SHOWING)):
+            return acc
+        for i in range(acc.childCount):
+            found = showing_field(acc.getChildAtIndex(i), name, depth + 1)
+            if found is not None:
+                return found
+    except Exception:  # an object that went away while it was read
+        pass
+    return None
+
+
+def words(name, field_name, offsets):
+    app = application(name)
+    field = showing_field(app, field_name) if app is not None else None
+    if field is None:
+        return None
+    text = field.queryText()
+    answers = []
+    for offset in offsets:
+        at = text.caretOffset if offset == "caret" else int(offset)
+        answers.append(list(text.getTextAtOffset(at, pyatspi.TEXT_BOUNDARY_WORD_START)))
+    return answers
+
+
 def record(name):
     events = []
 
@@ -87,6 +120,8 @@ def main():
         print(json.dumps(tree(name)))
     elif command == "record":
         record(name)
+    elif command == "words":
+        print(json.dumps(words(name, sys.argv[3], sys.argv[4:])))
     return 0
 
 

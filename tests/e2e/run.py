@@ -918,13 +918,28 @@ class Lesson:
                 for what, rect in DARK_TEXTS[kind]]
 
     def atspi_run(self):
-        self.step("screen-reader run: the where-to choices and the Sample dialog over AT-SPI")
+        self.step("screen-reader run: a pool's name, the where-to choices and the Sample dialog "
+                  "over AT-SPI")
         bus = AtspiBus(self.s)
         plain_env, self.s.env = self.s.env, bus.env
         try:
             self.click(self.start_past_splash("atspi"), "scenario", SCEN_OKAY)
             self.p.wait_gone("scenario")
             main = self.main()
+            # A name that starts before its first word, asked for its words as a screen reader
+            # does when the cursor moves: the program answers, and goes on answering.
+            self.click(main, "main", POOL_FIELDS[0])
+            self.s.type("(x)")
+            expected = [["(", 0, 1], [")", 2, 3], ["x", 1, 2]]
+            for asked in ("first", "again"):
+                deadline = time.monotonic() + STEP_TIMEOUT
+                words = bus.words("Pool 1", [0, "caret", 1])
+                while words != expected and time.monotonic() < deadline:
+                    time.sleep(0.1)
+                    words = bus.words("Pool 1", [0, "caret", 1])
+                self.check(words == expected, "the words of a pool named (x) over AT-SPI at 0, "
+                           "at the cursor and at 1, asked %s, are %s" % (asked, words))
+            self.s.key("ctrl+a", "BackSpace")
             self.drag_into_pool(main, 2, docs=False)
             self.click(main, "main", POOL_CLEAR[2])
             where = self.p.wait_shown("whereto")

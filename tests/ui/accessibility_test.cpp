@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -265,8 +267,8 @@ void PrintTo(const TextPiece& p, std::ostream* os) {
 } // namespace uitest
 
 // A field gives its text by character, word, sentence or line around any offset, also at
-// the end of its text (where a screen reader's cursor usually is); a password field gives
-// none of it.
+// the end of its text (where a screen reader's cursor usually is), where nothing comes after
+// it; a password field gives none of it.
 TEST_F(Accessibility, AFieldGivesItsTextByUnitsUpToItsEnd) {
     auto w = LaidOut([](WindowLaidOut& w) {
         w.place<EditField>("Count", 10, 10, 100, 22)->setText("20");
@@ -292,16 +294,16 @@ TEST_F(Accessibility, AFieldGivesItsTextByUnitsUpToItsEnd) {
         {"Count", At, Paragraph, 2, {"20", 0, 2}},
         {"Count", At, Word, -2, {"20", 0, 2}},
         {"Count", At, Word, -1, {"20", 0, 2}},
-        {"Count", At, Character, 2, {"", -1, -1}},
+        {"Count", At, Character, 2, {"", 2, 2}},
         {"Count", At, Word, 0, {"20", 0, 2}},
-        {"Count", Before, Word, 2, {"20", 0, 2}},
-        {"Count", After, Word, 2, {"", -1, -1}},
-        {"Count", Before, Line, 2, {"", -1, -1}},
+        {"Count", Before, Word, 2, {"", 2, 2}},
+        {"Count", After, Word, 2, {"", 2, 2}},
+        {"Count", Before, Line, 2, {"", 2, 2}},
         {"Words", At, Word, 20, {"dig", 17, 20}},
         {"Words", At, Sentence, 20, {"Worms dig", 11, 20}},
         {"Words", At, Line, 20, {"Frogs hop. Worms dig", 0, 20}},
         {"Words", At, Word, 0, {"Frogs", 0, 5}},
-        {"Words", Before, Word, 20, {"dig", 17, 20}},
+        {"Words", Before, Word, 20, {" ", 16, 17}},
         {"Password", At, Word, 6, {"", -1, -1}},
         {"Password", At, Line, 0, {"", -1, -1}},
     };
@@ -312,4 +314,236 @@ TEST_F(Accessibility, AFieldGivesItsTextByUnitsUpToItsEnd) {
             uitest::AccessibleText(*w->get<RectControl>(c.field), c.side, c.unit, c.offset);
         EXPECT_EQ(seen, c.expected);
     }
+}
+
+namespace {
+
+using uitest::TextPiece, uitest::TextSide, uitest::TextUnit;
+using enum TextSide;
+using enum TextUnit;
+constexpr TextUnit Units[] = {Character, Word, Sentence, Paragraph, Line};
+constexpr TextSide Sides[] = {Before, At, After};
+
+std::string describe(const std::string& text, TextSide side, TextUnit unit, int offset) {
+    static const char* const sides[] = {"before", "at", "after"};
+    static const char* const units[] = {"character", "word", "sentence", "paragraph", "line"};
+    return '"' + text + "\" " + sides[int(side)] + ' ' + units[int(unit)] + ' ' +
+           std::to_string(offset);
+}
+
+// The text as assistive technology counts it: UTF-16 code units.
+std::u16string utf16(const std::string& s) {
+    std::u16string out;
+    for (size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const int more = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
+        char32_t c = more == 0 ? b : b & (0x3F >> more);
+        for (int k = 1; k <= more; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        i += size_t(more) + 1;
+        if (c >= 0x10000)
+            out += {char16_t(0xD800 + ((c - 0x10000) >> 10)), char16_t(0xDC00 + (c & 0x3FF))};
+        else
+            out += char16_t(c);
+    }
+    return out;
+}
+
+std::string utf8(const std::u16string& s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        char32_t c = s[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size())
+            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
+        if (c < 0x80)
+            out += char(c);
+        else if (c < 0x800)
+            out += {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+        else if (c < 0x10000)
+            out +=
+                {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        else
+            out += {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)),
+                    char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+    }
+    return out;
+}
+
+// A place inside one character: between the halves of a surrogate pair, or before a
+// combining mark (which a control character such as a tab does not take).
+bool splitsACharacter(const std::u16string& s, int at) {
+    if (at <= 0 || at >= int(s.size())) return false;
+    const char16_t next = s[size_t(at)];
+    return (next >= 0xDC00 && next < 0xE000) ||
+           (next >= 0x0300 && next < 0x0370 && s[size_t(at - 1)] >= 0x20);
+}
+
+// Every question about the field's text, at every offset from the cursor (-2) and the end
+// (-1) through one past the end, is answered by a piece that is exactly the text from its
+// start to its end, whole characters only; a piece at an offset holds the offset.
+void expectEveryAnswerKeepsTheRules(const RectControl& field, const std::string& text) {
+    const std::u16string units = utf16(text);
+    const int n = int(units.size());
+    for (int offset = -2; offset <= n + 1; ++offset)
+        for (TextUnit unit : Units) {
+            TextPiece piece[3];
+            for (TextSide side : Sides) {
+                SCOPED_TRACE(describe(text, side, unit, offset));
+                const TextPiece p = uitest::AccessibleText(field, side, unit, offset);
+                piece[int(side)] = p;
+                EXPECT_TRUE(0 <= p.start && p.start <= p.end && p.end <= n)
+                    << p.start << ".." << p.end;
+                if (0 <= p.start && p.start <= p.end && p.end <= n) {
+                    EXPECT_EQ(p.text, utf8(units.substr(size_t(p.start), size_t(p.end - p.start))));
+                }
+                EXPECT_FALSE(splitsACharacter(units, p.start) || splitsACharacter(units, p.end));
+            }
+            // Where the question is asked (the cursor stands at the end): inside a character,
+            // at its start.
+            int at = offset < 0 ? n : std::min(offset, n);
+            while (splitsACharacter(units, at))
+                --at;
+            SCOPED_TRACE(describe(text, At, unit, offset));
+            const TextPiece& here = piece[int(At)];
+            if (here.start == here.end) {
+                EXPECT_EQ(here.start, at);
+            } else {
+                EXPECT_LE(here.start, at);
+                EXPECT_TRUE(at < here.end || (at == n && here.end == n));
+                if (piece[int(Before)].start != piece[int(Before)].end) {
+                    EXPECT_EQ(piece[int(Before)].end, here.start);
+                }
+                if (piece[int(After)].start != piece[int(After)].end) {
+                    EXPECT_EQ(piece[int(After)].start, here.end);
+                }
+            }
+            if (unit == Character && at < n) {
+                EXPECT_LT(here.start, here.end);
+            }
+        }
+}
+
+class FieldText : public Accessibility {
+  protected:
+    void SetUp() override {
+        window_ = LaidOut([](WindowLaidOut& w) { w.place<EditField>("Field", 10, 10, 200, 22); });
+    }
+    EditField& field(const std::string& text) {
+        auto f = window_->get<EditField>("Field");
+        f->setText(text);
+        return *f;
+    }
+    std::shared_ptr<WindowLaidOut> window_;
+};
+
+} // namespace
+
+// Texts that start before their first word (which froze the program at the first word
+// question) and texts that start with one, each asked every question there is.
+TEST_F(FieldText, EveryQuestionAboutAFieldsTextIsAnswered) {
+    const char* const texts[] = {
+        // Before: no answer at the start, and for one character also at the end.
+        "-", " 12", "(x)", "...", "  ", "-5", "?", "\u4e2d", "\U0001F438 pond",
+        // Before as now.
+        "20", "abc ", "x-y", "1.5", "\u00e9", "e\u0301", "a\U0001F438", "Pool 1",
+        "Shade, by the reeds.", ""};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        expectEveryAnswerKeepsTheRules(field(text), text);
+    }
+}
+
+// What the pieces are: words and the runs between them, whole characters, sentences and the
+// line; nothing where there is no such piece.
+TEST_F(FieldText, AFieldsTextComesInWordsCharactersSentencesAndItsLine) {
+    struct Case {
+        const char* text;
+        TextSide side;
+        TextUnit unit;
+        int offset;
+        TextPiece expected;
+    };
+    const Case cases[] = {
+        {"(x)", At, Word, 0, {"(", 0, 1}},
+        {"(x)", At, Word, -2, {")", 2, 3}},
+        {"(x)", At, Word, 1, {"x", 1, 2}},
+        {"(x)", Before, Word, 1, {"(", 0, 1}},
+        {"(x)", After, Word, 1, {")", 2, 3}},
+        {"(x)", Before, Word, 0, {"", 0, 0}},
+        {"-", At, Word, 0, {"", 0, 0}}, // no word in it
+        {"-", At, Word, -1, {"", 1, 1}},
+        {"-", At, Character, 0, {"-", 0, 1}},
+        {"-", At, Character, 1, {"", 1, 1}},
+        {"-", Before, Character, 1, {"-", 0, 1}},
+        {"-", At, Sentence, 1, {"-", 0, 1}},
+        {"-", At, Line, 0, {"-", 0, 1}},
+        {" 12", At, Word, 0, {" ", 0, 1}},
+        {" 12", At, Word, 3, {"12", 1, 3}},
+        {"  ", At, Word, 0, {"", 0, 0}},
+        {"  ", At, Line, 0, {"  ", 0, 2}},
+        {"-5", At, Word, 0, {"-", 0, 1}},
+        {"-5", After, Word, 0, {"5", 1, 2}},
+        {"\u4e2d", At, Word, 0, {"\u4e2d", 0, 1}},
+        {"\U0001F438 pond", At, Character, 1, {"\U0001F438", 0, 2}},
+        {"\U0001F438 pond", At, Word, 0, {"\U0001F438 ", 0, 3}},
+        {"\U0001F438 pond", At, Word, -2, {"pond", 3, 7}},
+        {"e\u0301", At, Character, 0, {"e\u0301", 0, 2}},
+        {"a\U0001F438", At, Word, 3, {"\U0001F438", 1, 3}},
+        {"1.5", At, Word, 1, {"1.5", 0, 3}},
+        {"Shade, by the reeds.", At, Word, 5, {", ", 5, 7}},
+        {"Shade, by the reeds.", After, Word, 0, {", ", 5, 7}},
+        {"Shade, by the reeds.", At, Sentence, 5, {"Shade, by the reeds.", 0, 20}},
+        {"Frogs hop. Worms dig", At, Sentence, 3, {"Frogs hop. ", 0, 11}},
+        {"Frogs hop. Worms dig", At, Sentence, -1, {"Worms dig", 11, 20}},
+        {"Frogs hop. Worms dig", After, Sentence, 0, {"Worms dig", 11, 20}},
+        {"Frogs hop. Worms dig", At, Paragraph, 20, {"Frogs hop. Worms dig", 0, 20}},
+        {"20", At, Word, 7, {"20", 0, 2}}, // past the end: at the end
+        {"20", After, Character, 0, {"0", 1, 2}},
+        {"", At, Word, -2, {"", 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(describe(c.text, c.side, c.unit, c.offset));
+        EXPECT_EQ(uitest::AccessibleText(field(c.text), c.side, c.unit, c.offset), c.expected);
+    }
+}
+
+// Many texts drawn from letters, digits, punctuation, spaces, ideographs, emoji and
+// combining marks: every question is answered within the rules.
+TEST_F(FieldText, RandomTextsAreAnsweredWithinTheRules) {
+    const char* const parts[] = {"a",          "Z",      "frog",   "7",      "42",     "-",
+                                 ".",          ",",      "(",      ")",      "?",      "!",
+                                 "'",          " ",      "  ",     "\u4e2d", "\u6587", "\U0001F438",
+                                 "\U0001F33F", "\u0301", "\u0308", "\u00e9", "\t"};
+    std::mt19937 draw(20261211);
+    for (int i = 0; i < 300; ++i) {
+        std::string text;
+        for (int k = int(draw() % 9); k > 0; --k)
+            text += parts[draw() % std::size(parts)];
+        SCOPED_TRACE("text " + std::to_string(i));
+        expectEveryAnswerKeepsTheRules(field(text), text);
+        if (HasFailure()) return;
+    }
+}
+
+// A password field gives none of its text: not by its pieces, nor as the name of the
+// surface below it.
+TEST_F(Accessibility, APasswordFieldGivesNoneOfItsText) {
+    auto w = LaidOut([](WindowLaidOut& w) {
+        auto password = w.place<EditField>("Password", 10, 10, 100, 22);
+        password->Password = true;
+        password->setText("Wembix");
+        w.place<SpriteSurface>("Below", 10, 36, 100, 80);
+    });
+    auto password = w->get<EditField>("Password");
+    for (TextUnit unit : Units)
+        for (TextSide side : Sides)
+            for (int offset : {-2, -1, 0, 3, 6}) {
+                SCOPED_TRACE(describe("Wembix", side, unit, offset));
+                EXPECT_EQ(uitest::AccessibleText(*password, side, unit, offset),
+                          (TextPiece{"", -1, -1}));
+            }
+    EXPECT_EQ(uitest::Accessible(*w->get<SpriteSurface>("Below")).name, "");
+    password->AccessibleName = "Secret";
+    password->setText("Wembix2");
+    EXPECT_EQ(uitest::Accessible(*w->get<SpriteSurface>("Below")).name, "Secret");
 }
