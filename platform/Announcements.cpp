@@ -2,7 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleObject>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -57,21 +61,67 @@ Notification* notificationOf(QWidget* label) {
 }
 #endif
 
+// The text, once, as a screen reader speaks it.
+void announce(QWidget* source, const QString& said) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, said);
+    QAccessible::updateAccessibility(&event);
+#else
+    // A screen reader speaks a notification that becomes showing; the label's own change of
+    // name it leaves unspoken, so the text is heard once.
+    Notification* notification = notificationOf(source);
+    notification->text_ = said;
+    QAccessibleEvent event(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+#endif
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// A popup menu's row, told when the keyboard arrives and when the row changes under it.
+class RowTeller : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto combo = qobject_cast<QComboBox*>(watched);
+        if (combo && event->type() == QEvent::FocusIn)
+            // After the toolkit has told of the focus, which a screen reader speaks first.
+            QTimer::singleShot(0, combo,
+                               [combo] { announceFocusedChange(combo, combo->currentText()); });
+        return false;
+    }
+};
+#endif
+
 } // namespace
 
 void announceShownText(QWidget* label, const QString& text) {
     if (!QAccessible::isActive() || !label || !label->isVisible()) return;
     const QString said = text.simplified();
     if (said.isEmpty() || isOnlyANumber(said)) return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(label, said);
-    QAccessible::updateAccessibility(&event);
+    announce(label, said);
+}
+
+void announceFocusedChange(QWidget* control, const QString& text) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (!QAccessible::isActive() || !control || !control->hasFocus()) return;
+    const QString said = text.simplified();
+    if (!said.isEmpty()) announce(control, said);
 #else
-    // A screen reader speaks a notification that becomes showing; the label's own change of
-    // name it leaves unspoken, so the text is heard once.
-    Notification* notification = notificationOf(label);
-    notification->text_ = said;
-    QAccessibleEvent event(notification, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
+    Q_UNUSED(control);
+    Q_UNUSED(text);
+#endif
+}
+
+void announceFocusedRows(QWidget* popupMenu) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    auto combo = qobject_cast<QComboBox*>(popupMenu);
+    if (!combo) return;
+    static QPointer<RowTeller> teller;
+    if (!teller) teller = new RowTeller(QCoreApplication::instance());
+    combo->installEventFilter(teller);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                     [combo](int row) { announceFocusedChange(combo, combo->itemText(row)); });
+#else
+    Q_UNUSED(popupMenu);
 #endif
 }

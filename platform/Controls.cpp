@@ -178,7 +178,10 @@ QWidget* PushButton::createWidget(QWidget* parent) {
 void PushButton::syncWidget() {
     auto button = widgetOf<QPushButton>(*this);
     if (!button) return;
-    button->setText(captionText(caption_));
+    if (const QString caption = captionText(caption_); button->text() != caption) {
+        button->setText(caption);
+        announceFocusedChange(button, shownText(caption_));
+    }
     if (::Window* w = Window())
         w->showReturnButton();
     else
@@ -303,6 +306,7 @@ void PopupMenu::setInitialValue(const std::string& rows) {
 QWidget* PopupMenu::createWidget(QWidget* parent) {
     auto combo = new QComboBox(parent);
     QObject::connect(combo, &QComboBox::activated, [this](int row) { listIndex_ = row; });
+    announceFocusedRows(combo);
     return combo;
 }
 

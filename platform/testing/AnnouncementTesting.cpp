@@ -52,3 +52,5 @@ AnnouncementRecorder::~AnnouncementRecorder() {
     QAccessible::installUpdateHandler(nullptr);
     recorder = nullptr;
 }
+
+bool PlatformAnnouncesFocusedChanges() { return QT_VERSION < QT_VERSION_CHECK(6, 8, 0); }

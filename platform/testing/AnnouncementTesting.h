@@ -21,3 +21,8 @@ class AnnouncementRecorder {
   private:
     bool wasActive_ = false;
 };
+
+// Whether the platform itself announces the new caption or row of the control that has the
+// keyboard: where the toolkit's own report of it does not reach a screen reader (before Qt
+// 6.8). Elsewhere the toolkit tells, and the platform adds nothing.
+bool PlatformAnnouncesFocusedChanges();

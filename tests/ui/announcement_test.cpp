@@ -46,6 +46,34 @@ class WindowResults : public Window {
     }
 };
 
+// A window with two buttons and a popup menu, in that order of Tab.
+class WindowChoices : public Window {
+  public:
+    void Layout() override {
+        setWidth(300);
+        setHeight(120);
+        Title = "Choices";
+    }
+    void CreateControls() override {
+        uitest::PlaceControl<PushButton>(*this, "Run", 10, 10, 80, 20)->setCaption("Run");
+        uitest::PlaceControl<PushButton>(*this, "Other", 100, 10, 80, 20)->setCaption("Other");
+        auto list = uitest::PlaceControl<PopupMenu>(*this, "List", 10, 50, 120, 20);
+        list->setInitialValue("One\rTwo\rThree\rFour");
+        list->setListIndex(1);
+    }
+    template <class C> std::shared_ptr<C> get(const char* name) const {
+        return std::dynamic_pointer_cast<C>(ControlByName(name));
+    }
+    // Tab until the keyboard is on the control.
+    void tabTo(const std::string& name) {
+        for (int i = 0; i < 4 && uitest::FocusedName(*this) != name; ++i) {
+            uitest::PressKeysOnKeyboard(*this, "Tab");
+            uitest::ProcessEvents();
+        }
+        ASSERT_EQ(uitest::FocusedName(*this), name);
+    }
+};
+
 class Announcements : public testing::Test {
   protected:
     void TearDown() override { CloseAllWindows(); }
@@ -55,6 +83,15 @@ class Announcements : public testing::Test {
         EXPECT_TRUE(uitest::WaitUntil([&] { return uitest::IsShown(*w); }));
         return w;
     }
+    std::shared_ptr<WindowChoices> choices() {
+        auto w = ImplicitInstance<WindowChoices>("WindowChoices.WindowChoices");
+        w->Show();
+        EXPECT_TRUE(uitest::WaitUntil([&] { return uitest::IsActive(*w); }));
+        return w;
+    }
+    // What the platform adds to the toolkit's own reports: where they reach a screen reader,
+    // nothing.
+    static Texts added(Texts texts) { return PlatformAnnouncesFocusedChanges() ? texts : Texts{}; }
     AnnouncementRecorder heard;
 };
 
@@ -104,4 +141,45 @@ TEST_F(Announcements, OnlyALabelOnTheScreenIsAnnounced) {
     hidden->setVisible(true);
     hidden->setVisible(true);
     EXPECT_EQ(heard.texts, (Texts{"Changed while hidden", "Changed while hidden"}));
+}
+
+// The program's new caption for the button that has the keyboard (Run becoming Pause as it
+// is pressed) is heard once; the same caption again, or a button without the keyboard, says
+// nothing.
+TEST_F(Announcements, TheNewCaptionOfTheButtonWithTheKeyboardIsHeardOnce) {
+    auto w = choices();
+    w->tabTo("Run");
+    uitest::ProcessEvents(50);
+    heard.texts.clear();
+    auto run = w->get<PushButton>("Run");
+    run->setCaption("Pause");
+    EXPECT_EQ(heard.texts, added({"Pause"}));
+    run->setCaption("Pause");
+    w->get<PushButton>("Other")->setCaption("Elsewhere");
+    EXPECT_EQ(heard.texts, added({"Pause"}));
+    run->setCaption("Run");
+    EXPECT_EQ(heard.texts, added({"Pause", "Run"}));
+    EXPECT_EQ(heard.insideAWindow, 0);
+}
+
+// A popup menu's row is heard when the keyboard reaches the menu and as the arrow keys move
+// it; a row changed while the keyboard is elsewhere says nothing.
+TEST_F(Announcements, APopupMenusRowIsHeardWhereTheKeyboardIs) {
+    auto w = choices();
+    w->tabTo("Other");
+    uitest::ProcessEvents(50);
+    heard.texts.clear();
+    w->tabTo("List");
+    uitest::ProcessEvents(50);
+    EXPECT_EQ(heard.texts, added({"Two"}));
+    uitest::PressKeysOnKeyboard(*w, "Down");
+    uitest::PressKeysOnKeyboard(*w, "Up");
+    uitest::ProcessEvents(50);
+    EXPECT_EQ(heard.texts, added({"Two", "Three", "Two"}));
+    EXPECT_EQ(w->get<PopupMenu>("List")->ListIndex(), 1);
+    w->tabTo("Run");
+    heard.texts.clear();
+    w->get<PopupMenu>("List")->setListIndex(3);
+    uitest::ProcessEvents(50);
+    EXPECT_EQ(heard.texts, Texts{});
 }
